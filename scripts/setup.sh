@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Installs what the build and the tests need on Debian 12, as root.
+# Idempotent: a package or source entry already present is not installed again.
+set -euo pipefail
+
+need_update=0
+SUDO=""
+if [ "$(id -u)" != 0 ]; then SUDO="sudo"; fi
+
+# 32-bit packages for Wine.
+if ! dpkg --print-foreign-architectures | grep -qx i386; then
+    $SUDO dpkg --add-architecture i386
+    need_update=1
+fi
+
+# Source entries: the Windows build compiles libbz2 from Debian's bzip2 source package.
+if ! grep -rqs '^Types:.*deb-src' /etc/apt/sources.list.d/ && ! grep -qs '^deb-src' /etc/apt/sources.list; then
+    $SUDO tee /etc/apt/sources.list.d/nurvela-src.sources >/dev/null <<'SRC'
+Types: deb-src
+URIs: http://deb.debian.org/debian
+Suites: bookworm bookworm-updates
+Components: main
+Signed-By: /usr/share/keyrings/debian-archive-keyring.gpg
+SRC
+    need_update=1
+fi
+
+packages=(
+    cmake make ninja-build g++ pkg-config
+    g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
+    libbz2-dev bzip2 dpkg-dev
+    googletest libgtest-dev libbenchmark-dev
+    clang libclang-rt-14-dev
+    wine wine32:i386 xvfb xauth x11-utils imagemagick fonts-liberation
+)
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed"; then
+        missing+=("$p")
+    fi
+done
+if [ ${#missing[@]} -gt 0 ]; then
+    echo "setup: installing ${missing[*]}"
+    need_update=1
+fi
+if [ "$need_update" = 1 ]; then
+    $SUDO apt-get update -qq
+fi
+if [ ${#missing[@]} -gt 0 ]; then
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
