@@ -36,3 +36,8 @@
 #include "toolkit/FontDesc.h"
 #include "toolkit/Form.h"
 #include "toolkit/Gdi.h"
+#include "toolkit/CheckBox.h"
+#include "toolkit/Label.h"
+#include "toolkit/Panel.h"
+#include "toolkit/PushButton.h"
+#include "toolkit/SwatchButton.h"
