@@ -21,5 +21,7 @@ protected:
     bool reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
 private:
+    void paintTransparentBackground(HDC dc);
+
     bool transparent_ = false;
 };

@@ -1,5 +1,7 @@
 // PushButton: the system push button. A click first gives the button the keyboard focus,
-// then runs onClick. Its colour shows as the button's face.
+// then runs onClick. Until a colour is set it keeps the system's look; once setColour has
+// been called the face is painted in that colour (caption in the font colour, the flat frame
+// or the 3-D edge, the pushed and focus states), since the system button ignores colours.
 #pragma once
 
 #include "toolkit/Control.h"
@@ -18,5 +20,11 @@ public:
     SIZE autoSizeExtra() const override { return SIZE{14, 6}; }
 
 protected:
+    LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    void paintFace(HDC dc);
+
+    bool ownFace_ = false;  // a colour was set: the face is painted here
 };
