@@ -195,12 +195,3 @@ TEST(DecompressChecks, NonNegativeCodesPassAndNegativeOnesRaise) {
     EXPECT_STREQ(BzErrorNames[0], "BZ_SEQUENCE_ERROR");
     EXPECT_STREQ(BzErrorNames[6], "BZ_UNEXPECTED_EOF");
 }
-
-TEST(DecompressChecks, InternalLibraryErrorsRaise) {
-    try {
-        bz_internal_error(4001);
-        FAIL() << "no exception";
-    } catch (const Exception& e) {
-        EXPECT_EQ(e.message(), "Compression Error 4001");
-    }
-}
