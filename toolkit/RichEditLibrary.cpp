@@ -1,0 +1,113 @@
+#include "toolkit/RichEditLibrary.h"
+
+#include <ole2.h>
+
+namespace {
+
+struct LibraryRow {
+    const char* library;
+    const char* windowClass;
+};
+
+// Newest first; the plain creation path walks it backwards.
+constexpr LibraryRow LibraryTable[] = {
+    {"msftedit.dll", "RichEdit50W"},
+    {"RICHED20.DLL", "RichEdit20A"},
+    {"RICHED32.DLL", "RichEdit"},
+    {"RICHED.DLL", "RichEdit"},
+};
+constexpr int RowCount = sizeof LibraryTable / sizeof LibraryTable[0];
+
+// The process-wide state; its destructor runs with the other statics at process end.
+struct ProcessState {
+    HMODULE library = nullptr;
+    const char* windowClass = "";
+    bool probeNewestFirst = false;
+    unsigned oleInitCount = 0;
+    int liveViews = 0;
+
+    bool release() {
+        if (!library || liveViews > 0) {
+            return false;
+        }
+        FreeLibrary(library);
+        library = nullptr;
+        return true;
+    }
+    ~ProcessState() { release(); }
+};
+
+ProcessState& state() {
+    static ProcessState s;
+    return s;
+}
+
+}  // namespace
+
+RichEditProbe probeRichEditLibrary(bool newestFirst, const LibraryLoader& load) {
+    RichEditProbe probe;
+    for (int i = 0; i < RowCount; ++i) {
+        const LibraryRow& row = LibraryTable[newestFirst ? i : RowCount - 1 - i];
+        probe.windowClass = row.windowClass;
+        HMODULE module = load(row.library);
+        // Handles up to 32 are the error codes of the old loader, never a module.
+        if (reinterpret_cast<UINT_PTR>(module) > 32) {
+            probe.library = module;
+            break;
+        }
+    }
+    return probe;
+}
+
+HMODULE RichEditLibrary::library() {
+    return state().library;
+}
+
+const char* RichEditLibrary::windowClass() {
+    return state().windowClass;
+}
+
+bool RichEditLibrary::probeNewestFirst() {
+    return state().probeNewestFirst;
+}
+
+unsigned RichEditLibrary::oleInitCount() {
+    return state().oleInitCount;
+}
+
+bool RichEditLibrary::initialiseOle() {
+    ProcessState& s = state();
+    if (s.oleInitCount == 0 && OleInitialize(nullptr) != S_OK) {
+        return false;
+    }
+    ++s.oleInitCount;
+    s.probeNewestFirst = true;
+    return true;
+}
+
+bool RichEditLibrary::ensureLoaded() {
+    ProcessState& s = state();
+    if (!s.library) {
+        RichEditProbe probe = probeRichEditLibrary(
+            s.probeNewestFirst, [](const char* name) { return LoadLibraryA(name); });
+        s.library = probe.library;
+        s.windowClass = probe.windowClass;
+    }
+    return s.library != nullptr;
+}
+
+void RichEditLibrary::viewCreated() {
+    ++state().liveViews;
+}
+
+void RichEditLibrary::viewDestroyed() {
+    --state().liveViews;
+}
+
+int RichEditLibrary::liveViews() {
+    return state().liveViews;
+}
+
+bool RichEditLibrary::release() {
+    return state().release();
+}

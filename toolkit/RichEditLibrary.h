@@ -1,0 +1,41 @@
+// The rich edit library and window class shared by every RichView of the process.
+// The first view that finds a library keeps it loaded for all later views; it is freed
+// once, at process end, and only when no view is left that could still use its class.
+#pragma once
+
+#include <windows.h>
+#include <functional>
+
+// One probe over the library table. Rows run newest first (msftedit.dll ... RICHED.DLL) or
+// oldest first; each row names its class before its library is tried, so when nothing loads
+// the class is that of the last row tried and the library stays null.
+struct RichEditProbe {
+    HMODULE library = nullptr;
+    const char* windowClass = "";
+};
+using LibraryLoader = std::function<HMODULE(const char* name)>;
+RichEditProbe probeRichEditLibrary(bool newestFirst, const LibraryLoader& load);
+
+class RichEditLibrary {
+public:
+    RichEditLibrary() = delete;
+
+    static HMODULE library();
+    static const char* windowClass();
+    static bool probeNewestFirst();
+    static unsigned oleInitCount();
+
+    // The OLE creation path: OleInitialize once per process (only S_OK counts), after which
+    // every OLE-path creation succeeds without a call. Success turns the probe newest first.
+    static bool initialiseOle();
+    // Probes with LoadLibraryA unless a library is already loaded. True when one is.
+    static bool ensureLoaded();
+
+    // Views register while they exist, so the library is never freed under a live window.
+    static void viewCreated();
+    static void viewDestroyed();
+    static int liveViews();
+    // FreeLibrary, when a library is loaded and no view is alive. Runs by itself at process
+    // end; the application may call it earlier during shutdown. True when it freed one.
+    static bool release();
+};

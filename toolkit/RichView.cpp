@@ -1,0 +1,428 @@
+#include "toolkit/RichView.h"
+
+#include "corpus/Stream.h"
+#include "toolkit/Application.h"
+#include "toolkit/FileStream.h"
+#include "toolkit/RichEditLibrary.h"
+
+#include <algorithm>
+#include <cstring>
+#include <exception>
+
+namespace {
+
+// Child, visible, clipping, vertical scroll bar, multi-line, auto vertical scroll, read-only.
+// No border, no tab stop, no horizontal scrolling: lines wrap at the formatting rectangle.
+constexpr DWORD ViewStyle = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | WS_VSCROLL |
+                            ES_MULTILINE | ES_AUTOVSCROLL | ES_READONLY;
+static_assert(ViewStyle == 0x56200844);
+
+constexpr LPARAM EventMask =
+    ENM_CHANGE | ENM_REQUESTRESIZE | ENM_SELCHANGE | ENM_PROTECTED | ENM_LINK;
+static_assert(EventMask == 0x042C0001);
+
+// The control's default limit would cut a search result over all verses (about 1.2 million
+// characters); this leaves ample room.
+constexpr LPARAM TextLimit = 16 * 1024 * 1024;
+
+// Above this many characters, old or new, replacing the text with WM_SETTEXT costs seconds
+// to minutes in the control in use; a fresh window filled by streaming costs the same as
+// filling an empty one.
+constexpr int LargeText = 16 * 1024;
+
+// dwError reported to the control when a stream callback failed with an exception.
+constexpr DWORD CallbackFailed = ERROR_GEN_FAILURE;
+
+// The text handed to a fresh window in setText.
+struct TextSource {
+    const char* next;
+    std::size_t remaining;
+};
+
+DWORD CALLBACK readText(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* done) {
+    auto* source = reinterpret_cast<TextSource*>(cookie);
+    std::size_t n = std::min<std::size_t>(count > 0 ? count : 0, source->remaining);
+    std::memcpy(buffer, source->next, n);
+    source->next += n;
+    source->remaining -= n;
+    *done = static_cast<LONG>(n);
+    return 0;
+}
+
+}  // namespace
+
+RichView::RichView(Control& parent, Path path) : Control(&parent) {
+    RichEditLibrary::viewCreated();
+    const bool ole = path == Path::Ole && RichEditLibrary::initialiseOle();
+    charFormatSize_ = ole ? sizeof(CHARFORMAT2A) : sizeof(CHARFORMATA);
+    ensureWindow();
+}
+
+RichView::~RichView() {
+    // The window goes before the count drops, so the library is never freed under it.
+    destroyWindow();
+    RichEditLibrary::viewDestroyed();
+}
+
+RichView& createRichView(Control& parent, RichView::Path path) {
+    return parent.add<RichView>(path);
+}
+
+LRESULT RichView::send(UINT msg, WPARAM wParam, LPARAM lParam) const {
+    return handle() ? SendMessageA(handle(), msg, wParam, lParam) : 0;
+}
+
+bool RichView::ensureWindow() {
+    if (handle()) {
+        return true;
+    }
+    // Without a library the class is unknown and the creation below fails by itself;
+    // the next operation tries again.
+    RichEditLibrary::ensureLoaded();
+    createStockWindow(RichEditLibrary::windowClass(), ViewStyle, 0);
+    if (!handle()) {
+        return false;
+    }
+    applyWindowState();
+    return true;
+}
+
+void RichView::applyWindowState() {
+    send(WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), TRUE);
+    send(EM_SETEVENTMASK, 0, EventMask);
+    send(EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(resolveColour(backgroundColor_)));
+    send(EM_EXLIMITTEXT, 0, TextLimit);
+}
+
+void RichView::setText(std::string_view text) {
+    // The text ends where a C string would: as WM_SETTEXT would take it.
+    text = text.substr(0, text.find('\0'));
+    if (!ensureWindow()) {
+        return;
+    }
+    if (text.size() > LargeText || GetWindowTextLengthA(handle()) > LargeText) {
+        if (replaceWithFreshWindow(text)) {
+            return;
+        }
+    }
+    std::string copy(text);
+    SetWindowTextA(handle(), copy.c_str());
+    invalidate();
+}
+
+bool RichView::replaceWithFreshWindow(std::string_view text) {
+    HWND old = handle();
+    char className[64] = "";
+    if (!GetClassNameA(old, className, sizeof className)) {
+        return false;
+    }
+    const DWORD style = static_cast<DWORD>(GetWindowLongA(old, GWL_STYLE));
+    const DWORD exStyle = static_cast<DWORD>(GetWindowLongA(old, GWL_EXSTYLE));
+    const bool hadFocus = GetFocus() == old;
+    RECT formatRect{};
+    if (formatRectSet_) {
+        send(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&formatRect));
+    }
+    // Hidden until it holds the text, so the half-filled window never paints.
+    HWND fresh = CreateWindowExA(exStyle, className, "", style & ~WS_VISIBLE, left(), top(),
+                                 width(), height(), GetParent(old),
+                                 reinterpret_cast<HMENU>(GetWindowLongPtrA(old, GWLP_ID)),
+                                 Application::instance(), nullptr);
+    if (!fresh) {
+        return false;
+    }
+    // Bound and styled while still empty: a font change over a long text costs a second.
+    replaceWindow(fresh);
+    applyWindowState();
+    if (formatRectSet_) {
+        send(EM_SETRECT, 0, reinterpret_cast<LPARAM>(&formatRect));
+    }
+    TextSource source{text.data(), text.size()};
+    EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&source), 0, readText};
+    send(EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&es));
+    if (es.dwError != 0) {
+        std::string copy(text);
+        SetWindowTextA(fresh, copy.c_str());
+    }
+    if (style & WS_VISIBLE) {
+        ShowWindow(fresh, SW_SHOWNA);
+    }
+    if (hadFocus) {
+        SetFocus(fresh);
+    }
+    invalidate();
+    return true;
+}
+
+void RichView::appendText(std::string_view text) {
+    std::string joined = this->text();
+    joined.append(text);
+    setText(joined);
+}
+
+std::string RichView::text() const {
+    if (!handle()) {
+        return {};
+    }
+    int length = GetWindowTextLengthA(handle());
+    std::string result(static_cast<std::size_t>(length) + 1, '\0');
+    int copied = GetWindowTextA(handle(), result.data(), length + 1);
+    result.resize(static_cast<std::size_t>(std::max(0, copied)));
+    return result;
+}
+
+void RichView::setFontFace(const std::string& face) {
+    if (face == font().face) {
+        return;
+    }
+    Control::setFontFace(face.substr(0, LF_FACESIZE - 1));
+}
+
+void RichView::setBackgroundColor(Colour colour) {
+    ensureWindow();
+    send(EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(resolveColour(colour)));
+    const bool changed = colour != backgroundColor_;
+    backgroundColor_ = colour;
+    if (changed) {
+        invalidate();
+    }
+}
+
+void RichView::insetFormatRect(int margin) {
+    if (!ensureWindow()) {
+        return;
+    }
+    RECT rect{};
+    send(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&rect));
+    InflateRect(&rect, -margin, -margin);
+    send(EM_SETRECT, 0, reinterpret_cast<LPARAM>(&rect));
+    formatRectSet_ = true;
+}
+
+void RichView::setSelStart(int position) {
+    if (!ensureWindow()) {
+        return;
+    }
+    CHARRANGE range{position, position};
+    send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+}
+
+void RichView::setSelLength(int length) {
+    if (!ensureWindow()) {
+        return;
+    }
+    CHARRANGE range = getSelection();
+    range.cpMax = range.cpMin + length;
+    send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+}
+
+void RichView::selectAll() {
+    setSelStart(0);
+    setSelLength(-1);
+    // On an empty view the control selects its final paragraph mark, which holds no text;
+    // the selection stays an empty caret at 0 instead.
+    if (handle() && GetWindowTextLengthA(handle()) == 0) {
+        setSelStart(0);
+    }
+}
+
+CHARRANGE RichView::getSelection() {
+    CHARRANGE range{0, 0};
+    if (ensureWindow()) {
+        send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    }
+    return range;
+}
+
+void RichView::changeSelFormat(const std::function<void(CHARFORMAT2A&)>& change) {
+    if (!ensureWindow()) {
+        return;
+    }
+    CHARFORMAT2A format{};
+    format.cbSize = charFormatSize_;
+    send(EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    change(format);
+    send(EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+}
+
+void RichView::setSelTextColor(Colour colour) {
+    const COLORREF rgb = resolveColour(colour);
+    changeSelFormat([rgb](CHARFORMAT2A& format) {
+        format.dwMask = CFM_COLOR;
+        format.crTextColor = rgb;
+        format.dwEffects &= ~(CFE_AUTOCOLOR | CFE_AUTOBACKCOLOR);
+    });
+}
+
+void RichView::setSelBold() {
+    changeSelFormat([](CHARFORMAT2A& format) {
+        format.dwMask = CFM_BOLD;
+        format.dwEffects = CFE_BOLD;
+    });
+}
+
+int RichView::findText(const std::string& text, int start, bool wholeWord) {
+    // Without a window nothing can match; a caller looping until -1 must end.
+    if (!ensureWindow()) {
+        return -1;
+    }
+    FINDTEXTA find{};
+    find.chrg.cpMin = start;
+    find.chrg.cpMax = 0x7FFFFFFF;
+    find.lpstrText = text.c_str();
+    const WPARAM flags = FR_DOWN | (wholeWord ? FR_WHOLEWORD : 0);
+    return static_cast<int>(send(EM_FINDTEXT, flags, reinterpret_cast<LPARAM>(&find)));
+}
+
+bool RichView::focus() {
+    if (!ensureWindow() || !IsWindowEnabled(handle())) {
+        return false;
+    }
+    SetFocus(handle());
+    return true;
+}
+
+void RichView::copySelection() {
+    if (!handle()) {
+        return;
+    }
+    // A selection that holds no character (an empty caret, or only the final paragraph mark
+    // the control counts past the text) would replace the clipboard with nothing.
+    CHARRANGE range{0, 0};
+    send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+    if (std::min<LONG>(range.cpMax, GetWindowTextLengthA(handle())) <= range.cpMin) {
+        return;
+    }
+    send(WM_COPY, 0, 0);
+}
+
+bool RichView::streamIn(Stream& stream, std::uint32_t count, StreamFormat format,
+                        bool selectionOnly) {
+    if (!ensureWindow()) {
+        lastStreamError_ = ERROR_INVALID_WINDOW_HANDLE;
+        return false;
+    }
+    stream_ = &stream;
+    streamRemaining_ = count;
+    EDITSTREAM es{reinterpret_cast<DWORD_PTR>(this), 0, readCallback};
+    const WPARAM flags = static_cast<WPARAM>(format) | (selectionOnly ? SFF_SELECTION : 0);
+    send(EM_STREAMIN, flags, reinterpret_cast<LPARAM>(&es));
+    stream_ = nullptr;
+    lastStreamError_ = es.dwError;
+    return es.dwError == 0;
+}
+
+bool RichView::streamOut(Stream& stream, StreamFormat format, bool selectionOnly) {
+    if (!ensureWindow()) {
+        lastStreamError_ = ERROR_INVALID_WINDOW_HANDLE;
+        return false;
+    }
+    stream_ = &stream;
+    EDITSTREAM es{reinterpret_cast<DWORD_PTR>(this), 0, writeCallback};
+    const WPARAM flags = static_cast<WPARAM>(format) | (selectionOnly ? SFF_SELECTION : 0);
+    send(EM_STREAMOUT, flags, reinterpret_cast<LPARAM>(&es));
+    stream_ = nullptr;
+    lastStreamError_ = es.dwError;
+    return es.dwError == 0;
+}
+
+DWORD CALLBACK RichView::readCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* done) {
+    *done = 0;
+    try {
+        auto* view = reinterpret_cast<RichView*>(cookie);
+        const std::uint32_t wanted =
+            std::min<std::uint32_t>(count > 0 ? count : 0, view->streamRemaining_);
+        const std::size_t got = wanted ? view->stream_->read(buffer, wanted) : 0;
+        view->streamRemaining_ -= static_cast<std::uint32_t>(got);
+        *done = static_cast<LONG>(got);
+        return 0;
+    } catch (...) {
+        Application::handleException(std::current_exception());
+        return CallbackFailed;
+    }
+}
+
+DWORD CALLBACK RichView::writeCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* done) {
+    *done = 0;
+    try {
+        auto* view = reinterpret_cast<RichView*>(cookie);
+        const std::size_t wanted = count > 0 ? static_cast<std::size_t>(count) : 0;
+        const std::size_t written = view->stream_->write(buffer, wanted);
+        *done = static_cast<LONG>(written);
+        // A short write is an error: the control must not believe the content was kept.
+        return written == wanted ? 0 : ERROR_WRITE_FAULT;
+    } catch (...) {
+        Application::handleException(std::current_exception());
+        return CallbackFailed;
+    }
+}
+
+bool RichView::saveToFile(const std::string& path, StreamFormat format, bool selectionOnly) {
+    const auto fail = [this](DWORD error) {
+        lastSaveError_ = error ? error : ERROR_WRITE_FAULT;
+        SetLastError(lastSaveError_);
+        return false;
+    };
+    lastSaveError_ = 0;
+    if (!ensureWindow()) {
+        return fail(ERROR_INVALID_WINDOW_HANDLE);
+    }
+    // A target that cannot be written (read-only, a folder, held open) fails the save as
+    // writing into it would; the rename below would otherwise replace it regardless. The
+    // attribute is checked by itself too: a privileged process may open a read-only file.
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
+        return fail(ERROR_ACCESS_DENIED);
+    }
+    HANDLE target = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (target != INVALID_HANDLE_VALUE) {
+        CloseHandle(target);
+    } else if (DWORD error = GetLastError(); error != ERROR_FILE_NOT_FOUND) {
+        return fail(error);
+    }
+    char fullPath[MAX_PATH];
+    char* fileName = nullptr;
+    const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, fullPath, &fileName);
+    if (length == 0 || length >= MAX_PATH || !fileName) {
+        return fail(length == 0 ? GetLastError() : ERROR_FILENAME_EXCED_RANGE);
+    }
+    // The new content goes into a file of its own in the same folder first.
+    const std::string folder(fullPath, fileName);
+    char tempPath[MAX_PATH];
+    if (!GetTempFileNameA(folder.c_str(), "nrv", 0, tempPath)) {
+        return fail(GetLastError());
+    }
+    HANDLE file = CreateFileA(tempPath, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
+        const DWORD error = GetLastError();
+        DeleteFileA(tempPath);
+        return fail(error);
+    }
+    FileStream out(file);
+    bool written = streamOut(out, format, selectionOnly);
+    DWORD error = out.error() ? out.error() : lastStreamError_;
+    if (!CloseHandle(file) && written) {
+        written = false;
+        error = GetLastError();
+    }
+    if (written) {
+        if (MoveFileExA(tempPath, fullPath, MOVEFILE_REPLACE_EXISTING)) {
+            return true;
+        }
+        error = GetLastError();
+    }
+    DeleteFileA(tempPath);
+    return fail(error);
+}
+
+bool RichView::reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    if (msg == WM_NOTIFY && reinterpret_cast<const NMHDR*>(lParam)->code == EN_SELCHANGE) {
+        fire(onSelectionChange, *this);
+        result = 0;
+        return true;
+    }
+    return Control::reflect(msg, wParam, lParam, result);
+}

@@ -1,0 +1,104 @@
+// RichView: one read-only rich edit control. It shows long plain texts, colours and bolds
+// ranges of them, finds words, selects, copies, and streams content in and out as RTF or
+// text. Positions are zero-based character counts as the control counts them (the control
+// in use under Wine counts CR LF as two characters).
+#pragma once
+
+#include "toolkit/Control.h"
+
+#include <windows.h>
+#include <richedit.h>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+class Stream;
+
+enum class StreamFormat : WPARAM { Rtf = SF_RTF, Text = SF_TEXT };
+
+class RichView : public Control {
+public:
+    // Plain: the library table is probed oldest first. Ole: OLE is initialised first and,
+    // when that succeeds, the table is probed newest first and the view exchanges the larger
+    // character-format record.
+    enum class Path { Plain, Ole };
+
+    // The control's EN_SELCHANGE notification.
+    std::function<void(Control& sender)> onSelectionChange;
+
+    RichView(Control& parent, Path path);
+    ~RichView() override;
+
+    // Replaces the whole content with text (up to its first NUL): plain, in the view's font
+    // and default colour, caret at 0. Background, margin, font and bounds stay.
+    void setText(std::string_view text);
+    // setText of the current text followed by text.
+    void appendText(std::string_view text);
+    // The whole content as 8-bit text ("" without a window).
+    std::string text() const;
+    // Changes the face of the view's font; nothing happens when it is already that face.
+    void setFontFace(const std::string& face);
+    void setBackgroundColor(Colour colour);
+    Colour backgroundColor() const { return backgroundColor_; }
+    // Shrinks the formatting rectangle the control reports now by margin on every side.
+    void insetFormatRect(int margin);
+
+    void setSelStart(int position);
+    // The selection runs length characters from its start; -1 from 0 selects everything.
+    void setSelLength(int length);
+    void selectAll();
+    CHARRANGE getSelection();
+    void setSelTextColor(Colour colour);
+    void setSelBold();
+
+    // Position of the first match at or after start, ignoring case; -1 when none (and
+    // always -1 on a view without a window). The selection does not move.
+    int findText(const std::string& text, int start, bool wholeWord);
+    // Keyboard focus to the view when it is enabled; false otherwise.
+    bool focus();
+    // The control's own copy of the selection to the clipboard.
+    void copySelection();
+
+    // Reads count bytes from the stream's position into the view. True when the control
+    // reported no error.
+    bool streamIn(Stream& stream, std::uint32_t count, StreamFormat format,
+                  bool selectionOnly = false);
+    // Writes the content at the stream's position. True when the control reported no error.
+    bool streamOut(Stream& stream, StreamFormat format, bool selectionOnly = false);
+    // Writes the content to a new file beside path and puts it in place of path only when
+    // everything was written, so a failure leaves an existing file as it was. False on
+    // failure, with the system error in lastSaveError() and GetLastError().
+    bool saveToFile(const std::string& path, StreamFormat format, bool selectionOnly = false);
+
+    std::uint32_t charFormatSize() const { return charFormatSize_; }
+    DWORD lastStreamError() const { return lastStreamError_; }
+    DWORD lastSaveError() const { return lastSaveError_; }
+
+protected:
+    bool reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    static DWORD CALLBACK readCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* done);
+    static DWORD CALLBACK writeCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* done);
+
+    // Creates the window when there is none (probing the library again if needed).
+    bool ensureWindow();
+    // Font, event mask, text limit, background and margin onto the current window.
+    void applyWindowState();
+    // The fast way to a new content: a fresh window with this view's state, text streamed in.
+    bool replaceWithFreshWindow(std::string_view text);
+    void changeSelFormat(const std::function<void(CHARFORMAT2A&)>& change);
+    LRESULT send(UINT msg, WPARAM wParam, LPARAM lParam) const;
+
+    Colour backgroundColor_ = ColourWindow;
+    std::uint32_t charFormatSize_ = sizeof(CHARFORMATA);
+    bool formatRectSet_ = false;
+    Stream* stream_ = nullptr;
+    std::uint32_t streamRemaining_ = 0;
+    DWORD lastStreamError_ = 0;
+    DWORD lastSaveError_ = 0;
+};
+
+// Creates a view as a child of parent on the given creation path.
+RichView& createRichView(Control& parent, RichView::Path path);
