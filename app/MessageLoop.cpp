@@ -1,0 +1,7 @@
+#include "app/MessageLoop.h"
+
+#include "toolkit/Application.h"
+
+void RunMessageLoop(Form& window) {
+    Application::run(window);
+}
