@@ -1,0 +1,34 @@
+#include "toolkit/EditBox.h"
+
+EditBox::EditBox(Control& parent, const std::string& text) : Control(&parent) {
+    setCaption(text);
+    setBounds(0, 0, 121, 22);
+    createStockWindow("EDIT", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | ES_AUTOHSCROLL,
+                      WS_EX_CLIENTEDGE);
+}
+
+std::string EditBox::text() const {
+    if (!handle()) {
+        return caption();
+    }
+    const int length = GetWindowTextLengthA(handle());
+    std::string value(static_cast<std::size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(handle(), value.data(), length + 1);
+    value.resize(static_cast<std::size_t>(copied));
+    return value;
+}
+
+bool EditBox::edge3D() const {
+    return handle() && (GetWindowLongA(handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0;
+}
+
+void EditBox::setEdge3D(bool on) {
+    // Two steps, so the frame is recomputed once both styles are in place.
+    if (on) {
+        changeStyle(0, WS_BORDER);
+        changeExStyle(WS_EX_CLIENTEDGE, 0);
+    } else {
+        changeExStyle(0, WS_EX_CLIENTEDGE);
+        changeStyle(WS_BORDER, 0);
+    }
+}
