@@ -1,0 +1,167 @@
+// Building the About window and what it does while it is open.
+#include "ui/UAbout.h"
+
+#include "corpus/MemoryStream.h"
+#include "corpus/ResourceStream.h"
+#include "toolkit/Application.h"
+#include "toolkit/Bitmap.h"
+#include "toolkit/Form.h"
+#include "toolkit/Label.h"
+#include "toolkit/Panel.h"
+#include "toolkit/PushButton.h"
+#include "toolkit/RichView.h"
+#include "ui/Unit1.h"
+
+namespace {
+
+constexpr int ClientWidth = 429;
+constexpr int ClientHeight = 291;
+constexpr int BandHeight = 55;
+constexpr int ViewHeight = 191;
+// The navy under the band bitmaps, RGB(0, 0, 128); it shows where a bitmap is missing.
+constexpr Colour Navy = 0x00800000;
+constexpr Colour White = 0x00FFFFFF;
+// The lower bitmap is a thin accent line this many rows high.
+constexpr int AccentRows = 4;
+
+// Centred in the band, the quotient rounded toward zero: a text wider than the band gets a
+// negative left edge and is clipped on both sides.
+void centreInBand(Label& label, const Panel& band) {
+    label.setLeft((band.width() - label.width()) / 2);
+}
+
+std::unique_ptr<Bitmap> loadBand(const char* name) {
+    auto bitmap = std::make_unique<Bitmap>();
+    *bitmap = Bitmap::load(Application::instance(), name);
+    return bitmap;
+}
+
+}  // namespace
+
+AboutWindow::AboutWindow() = default;
+AboutWindow::~AboutWindow() = default;
+
+std::unique_ptr<Form> CreateAboutWindow(AboutWindow*& place, Form& parent) {
+    auto record = std::make_unique<AboutWindow>();
+    place = record.get();
+
+    // 1. The form, owned by the parent's window, 429 x 291 inside; it owns the record.
+    auto owner = std::make_unique<Form>(&parent);
+    Form& form = *owner;
+    AboutWindow& w = form.releaseOnDestroy(std::move(record));
+    w.FAbout = &form;
+
+    // 2. A dialog frame without minimise and maximise boxes.
+    form.changeExStyle(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE, 0);
+    form.changeStyle(0, WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+    form.setClientSize(ClientWidth, ClientHeight);
+
+    // 3. Arial with a 16-pixel cell, copied by every control below.
+    form.setFontHeight(16);
+    form.setFontFace("arial");
+
+    // 4. Close and shown.
+    form.onClose = [&w](Control&, bool&) { w.ReleaseBands(); };
+    form.onShow = [&w](Control&) { w.InsetAboutText(); };
+
+    // 5. The help text view; placed under the band by InitAboutContents.
+    w.AboutView = &createRichView(form, RichView::Path::Ole);
+    w.AboutView->setHeight(ViewHeight);
+
+    // 6. "Tutup".
+    w.CloseButton = &form.add<PushButton>("Tutup");
+    w.CloseButton->setBounds(336, 258, 77, 22);
+    w.CloseButton->setFlat(true);
+
+    // 7. The band across the top.
+    w.HeaderBand = &form.add<Panel>(PanelEdge::None);
+    w.HeaderBand->setAlign(Align::Top);
+    w.HeaderBand->setHeight(BandHeight);
+    w.HeaderBand->setColour(Navy);
+
+    // 8. The credit line; the band shows around its letters.
+    w.CreditLabel = &w.HeaderBand->add<Label>();
+    w.CreditLabel->setTop(24);
+    w.CreditLabel->setAutoSize(true);
+    w.CreditLabel->setFontColour(White);
+    w.CreditLabel->setFontHeight(14);
+    w.CreditLabel->setTransparent(true);
+
+    // 9. The title, bold.
+    w.TitleLabel = &w.HeaderBand->add<Label>();
+    w.TitleLabel->setTop(5);
+    w.TitleLabel->setAutoSize(true);
+    w.TitleLabel->setFontColour(White);
+    w.TitleLabel->setFontWeight(FW_BOLD);
+    w.TitleLabel->setFontHeight(16);
+    w.TitleLabel->setTransparent(true);
+
+    // 10. The help text on the button face, like the rest of a dialog.
+    w.AboutView->setBackgroundColor(ColourBtnFace);
+
+    // 11. Button and band.
+    w.CloseButton->onClick = [&form](Control&) { form.close(); };
+    w.HeaderBand->onPaint = [&w](Control& band, HDC dc) { w.PaintAboutBands(band, dc); };
+
+    // 12. Fixed size, then centred with the final outer size.
+    form.setResizable(false);
+    form.centreOnScreen();
+
+    // 13. What the window shows.
+    w.InitAboutContents();
+
+    // 14. No caption icon.
+    form.setIcon(nullptr);
+
+    return owner;
+}
+
+void AboutWindow::InitAboutContents() {
+    bandBitmap1 = loadBand("TOPFRAME1");
+    bandBitmap2 = loadBand("TOPFRAME2");
+
+    TitleLabel->setCaption(AboutTitle);
+    centreInBand(*TitleLabel, *HeaderBand);
+    CreditLabel->setCaption(AboutCredit);
+    centreInBand(*CreditLabel, *HeaderBand);
+
+    AboutView->setBounds(0, HeaderBand->top() + HeaderBand->height(), HeaderBand->width(),
+                         AboutView->height());
+
+    FAbout->setCaption(AboutCaption);
+
+    // The README travels packed like the translation; a damaged one raises here. A stream-in
+    // the control refuses leaves the view empty, which is all the user would notice anyway.
+    MemoryStream readme;
+    unpackResource("README", "RDM", readme);
+    readme.seek(0, Stream::Origin::Begin);
+    AboutView->streamIn(readme, static_cast<std::uint32_t>(readme.size()), StreamFormat::Rtf);
+}
+
+void AboutWindow::PaintAboutBands(Control& band, HDC dc) {
+    const int w = band.width();
+    const int h = band.height();
+    if (bandBitmap1) {
+        bandBitmap1->draw(dc, RECT{0, 0, w, h - AccentRows});
+    }
+    if (bandBitmap2) {
+        bandBitmap2->draw(dc, RECT{0, h - AccentRows, w, h});
+    }
+}
+
+void AboutWindow::InsetAboutText() {
+    AboutView->insetFormatRect(10);
+}
+
+void AboutWindow::ReleaseBands() {
+    bandBitmap1.reset();
+    bandBitmap2.reset();
+}
+
+void MainWindow::ShowAboutWindow() {
+    AboutWindow* about = nullptr;
+    std::unique_ptr<Form> form = CreateAboutWindow(about, *MainForm);
+    form->showModal();
+    // Destroys the window and its controls, then releases the record.
+    form.reset();
+}
