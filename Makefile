@@ -36,8 +36,10 @@ bench: setup win32
 	@scripts/bench.sh $(BUILD)
 
 fuzz-split fuzz-decompress: setup
-	@cmake -S . -B $(BUILD)/fuzz $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNURVELA_FUZZ=ON \
-	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+	@src=$$(scripts/bzip2-source.sh $(BUILD)/deps) && \
+	cmake -S . -B $(BUILD)/fuzz $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DNURVELA_FUZZ=ON \
+	  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+	  -DNURVELA_BZIP2_SOURCE=$$(realpath $$src) >/dev/null
 	cmake --build $(BUILD)/fuzz -j $(JOBS) --target $@
 	@mkdir -p $(BUILD)/fuzz/corpus-$@
 	$(BUILD)/fuzz/fuzz/$@ -max_total_time=$${FUZZ_SECONDS:-600} $(BUILD)/fuzz/corpus-$@ fuzz/seeds/$@

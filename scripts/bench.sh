@@ -1,0 +1,16 @@
+#!/usr/bin/env bash
+# Runs the native benchmarks on the packed translation made by the Windows build
+# (bzip2 -9 of resources/quran_id.txt): unpack+split against bzip2 -dc, with their ratio.
+set -euo pipefail
+build="${1:-build}"
+here=$(cd "$(dirname "$0")/.." && pwd)
+packed="$here/$build/win32/resources/quran_id.txt.bz2"
+if [ ! -f "$packed" ]; then
+    echo "bench: $packed is missing (make win32 packs it)" >&2
+    exit 1
+fi
+colour=false
+if [ -t 1 ]; then colour=true; fi
+"$here/$build/bench/bench/nurvela_bench" --benchmark_color=$colour "$packed"
+# The search scan against grep -ci, on the plain translation text.
+"$here/$build/bench/bench/ScanBench" "$here/resources/quran_id.txt"
