@@ -27,6 +27,9 @@ native: setup
 run: win32
 	@scripts/run.sh $(BUILD)
 
+screenshots: win32
+	@scripts/screenshots.sh $(BUILD)
+
 test: native win32
 	@scripts/test.sh $(BUILD)
 

@@ -1,0 +1,50 @@
+#!/usr/bin/env bash
+# Takes the documentation screenshots from the real program: starts nurvela.exe under Xvfb,
+# searches for a word (hits in bold), saves the main window, opens the About window and saves
+# it, then closes both. Writes docs/main-window.png and docs/about-window.png.
+#   scripts/screenshots.sh [build folder] [search word]
+set -euo pipefail
+build="${1:-build}"
+word="${2:-sabar}"
+here=$(cd "$(dirname "$0")/.." && pwd)
+exe="$here/$build/win32/app/nurvela.exe"
+driver="$here/$build/screenshot-driver.exe"
+
+if [ -z "${NURVELA_IN_XVFB:-}" ]; then
+    "$here/scripts/wine-prefix.sh"
+    # The driver is a few lines of Win32; rebuilt only when its source changed.
+    if [ ! -f "$driver" ] || [ "$here/tools/screenshot-driver.cpp" -nt "$driver" ]; then
+        i686-w64-mingw32-g++-posix -std=c++20 -O2 -static -o "$driver" \
+            "$here/tools/screenshot-driver.cpp" -luser32
+    fi
+    NURVELA_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+fi
+
+run() { "$here/scripts/wine-run.sh" "$@"; }
+# Saves the screen region "left top width height" (as the driver prints it) to a PNG.
+shoot() {
+    local rect="$1" out="$2" x y w h
+    read -r x y w h <<<"$rect"
+    import -window root -crop "${w}x${h}+${x}+${y}" +repage "$out"
+    echo "saved $out (${w}x${h})"
+}
+
+mkdir -p "$here/docs"
+run "$exe" &
+pid=$!
+trap 'kill "$pid" 2>/dev/null || true' EXIT
+
+run "$driver" wait Nurvela >/dev/null
+rect=$(run "$driver" search Nurvela "$word" | tr -d '\r')
+sleep 1
+shoot "$rect" "$here/docs/main-window.png"
+
+rect=$(run "$driver" about Nurvela | tr -d '\r')
+sleep 1
+shoot "$rect" "$here/docs/about-window.png"
+
+run "$driver" close " Tentang Program"
+sleep 1
+run "$driver" close Nurvela
+wait "$pid" || true
+trap - EXIT

@@ -1,0 +1,154 @@
+// Drives a running nurvela.exe from outside, the way a user would, for the documentation
+// screenshots (scripts/screenshots.sh). It only finds windows and posts them messages; the
+// script takes the pictures. Each command prints the client area of the window it left on
+// screen, in screen coordinates, as "left top width height". Only the client area: under
+// Xvfb no window manager draws the frames, so they would show as empty borders.
+//
+//   screenshot-driver.exe wait <caption>            waits until the window is visible
+//   screenshot-driver.exe search <caption> <text>   types text into the search box, clicks
+//                                                   "Cari", waits for the word count
+//   screenshot-driver.exe about <caption>           clicks "??", waits for the About window
+//   screenshot-driver.exe close <caption>           asks the window to close
+//
+// Built by the script with the MinGW compiler; not part of the program.
+#include <windows.h>
+
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+constexpr DWORD TimeoutMs = 60000;
+constexpr DWORD PollMs = 100;
+
+std::string textOf(HWND hwnd) {
+    char buffer[512] = {};
+    // WM_GETTEXT with a time limit: the target may be busy in a long search.
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutA(hwnd, WM_GETTEXT, sizeof buffer, reinterpret_cast<LPARAM>(buffer),
+                        SMTO_ABORTIFHUNG, 5000, &copied);
+    return buffer;
+}
+
+std::string classOf(HWND hwnd) {
+    char buffer[128] = {};
+    GetClassNameA(hwnd, buffer, sizeof buffer);
+    return buffer;
+}
+
+HWND waitForWindow(const char* caption) {
+    for (DWORD waited = 0; waited < TimeoutMs; waited += PollMs) {
+        HWND hwnd = FindWindowA(nullptr, caption);
+        if (hwnd && IsWindowVisible(hwnd)) {
+            return hwnd;
+        }
+        Sleep(PollMs);
+    }
+    std::fprintf(stderr, "no visible window \"%s\"\n", caption);
+    return nullptr;
+}
+
+struct ChildSearch {
+    const char* className;  // null: any class
+    const char* text;       // null: any text; otherwise the exact window text
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK matchChild(HWND hwnd, LPARAM data) {
+    auto& search = *reinterpret_cast<ChildSearch*>(data);
+    if (search.className && _stricmp(classOf(hwnd).c_str(), search.className) != 0) {
+        return TRUE;
+    }
+    if (search.text && textOf(hwnd) != search.text) {
+        return TRUE;
+    }
+    search.found = hwnd;
+    return FALSE;
+}
+
+HWND findChild(HWND top, const char* className, const char* text) {
+    ChildSearch search{className, text};
+    EnumChildWindows(top, matchChild, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+BOOL CALLBACK matchCountLabel(HWND hwnd, LPARAM data) {
+    if (textOf(hwnd).find(" Kata )") != std::string::npos) {
+        *reinterpret_cast<HWND*>(data) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+int printRect(HWND hwnd) {
+    RECT r{};
+    GetClientRect(hwnd, &r);
+    MapWindowPoints(hwnd, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    std::printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
+    return 0;
+}
+
+int search(HWND top, const char* text) {
+    HWND box = findChild(top, "Edit", nullptr);
+    HWND button = findChild(top, "Button", "Cari");
+    if (!box || !button) {
+        std::fprintf(stderr, "search box or \"Cari\" not found\n");
+        return 1;
+    }
+    SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    PostMessageA(button, BM_CLICK, 0, 0);
+    // The status line ends in "( n Kata )" once every hit is marked.
+    for (DWORD waited = 0; waited < TimeoutMs; waited += PollMs) {
+        HWND label = nullptr;
+        EnumChildWindows(top, matchCountLabel, reinterpret_cast<LPARAM>(&label));
+        if (label) {
+            return printRect(top);
+        }
+        Sleep(PollMs);
+    }
+    std::fprintf(stderr, "the search did not finish\n");
+    return 1;
+}
+
+int about(HWND top) {
+    HWND button = findChild(top, "Button", "??");
+    if (!button) {
+        std::fprintf(stderr, "\"??\" not found\n");
+        return 1;
+    }
+    // Posted: the click runs a modal window and returns only when it closes.
+    PostMessageA(button, BM_CLICK, 0, 0);
+    HWND dialog = waitForWindow(" Tentang Program");
+    return dialog ? printRect(dialog) : 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fprintf(stderr,
+                     "usage: screenshot-driver.exe wait|search|about|close <caption> [text]\n");
+        return 2;
+    }
+    const std::string command = argv[1];
+    HWND top = waitForWindow(argv[2]);
+    if (!top) {
+        return 1;
+    }
+    if (command == "wait") {
+        return printRect(top);
+    }
+    if (command == "search" && argc > 3) {
+        return search(top, argv[3]);
+    }
+    if (command == "about") {
+        return about(top);
+    }
+    if (command == "close") {
+        PostMessageA(top, WM_CLOSE, 0, 0);
+        return 0;
+    }
+    std::fprintf(stderr, "unknown command %s\n", argv[1]);
+    return 2;
+}
