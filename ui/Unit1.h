@@ -102,5 +102,8 @@ struct MainWindow {
 };
 
 // Builds the record, the window tree and the wiring, all hidden; stores the record in place
-// before anything else, and ends with InitMainWindow.
-void CreateMainWindow(MainWindow*& place, Form* parent);
+// before anything else, and ends with InitMainWindow. The form becomes the application's
+// main window and is handed to the caller, who owns it: destroying it destroys the controls
+// and then releases the record and the dialogs. If InitMainWindow raises, the form and the
+// record are destroyed as the exception leaves, and place is null again.
+[[nodiscard]] std::unique_ptr<Form> CreateMainWindow(MainWindow*& place, Form* parent);

@@ -1,0 +1,115 @@
+// The reader as a user meets it: a separate process, its window, its error boxes and its
+// exit code.
+#include <windows.h>
+#include <gtest/gtest.h>
+
+#include <cctype>
+#include <string>
+#include <vector>
+
+#include "tests/win32/app/ChildProcess.h"
+
+namespace {
+
+constexpr DWORD Patience = 30000;
+
+bool isReaderWindow(HWND hwnd) {
+    return windowText(hwnd) == "Nurvela" && !isMessageBox(hwnd);
+}
+
+// The bytes and the language of the reader's packed translation.
+struct PackedResource {
+    std::vector<char> bytes;
+    WORD language = 0;
+};
+
+BOOL CALLBACK firstLanguage(HMODULE, LPCSTR, LPCSTR, WORD language, LONG_PTR data) {
+    reinterpret_cast<PackedResource*>(data)->language = language;
+    return FALSE;
+}
+
+PackedResource readPackedTranslation(const std::string& exe) {
+    PackedResource packed;
+    HMODULE image = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (image == nullptr) {
+        return packed;
+    }
+    EnumResourceLanguagesA(image, "QRN", "INDO", firstLanguage,
+                           reinterpret_cast<LONG_PTR>(&packed));
+    if (HRSRC found = FindResourceA(image, "INDO", "QRN")) {
+        DWORD size = SizeofResource(image, found);
+        const char* data = static_cast<const char*>(LockResource(LoadResource(image, found)));
+        packed.bytes.assign(data, data + size);
+    }
+    FreeLibrary(image);
+    return packed;
+}
+
+// A copy of the reader whose translation resource has damaged blocks (its bzip2 header is
+// intact, so the data, not the format, is at fault).
+std::string makeDamagedCopy(const std::string& exe) {
+    char folder[MAX_PATH + 1] = {};
+    GetTempPathA(MAX_PATH, folder);
+    std::string copy = std::string(folder) + "nurvela-damaged.exe";
+    PackedResource packed = readPackedTranslation(exe);
+    if (packed.bytes.size() < 20000 || !CopyFileA(exe.c_str(), copy.c_str(), FALSE)) {
+        return "";
+    }
+    for (std::size_t i = 10000; i < 10400; ++i) {
+        packed.bytes[i] = static_cast<char>(packed.bytes[i] ^ 0x5A);
+    }
+    HANDLE update = BeginUpdateResourceA(copy.c_str(), FALSE);
+    if (update == nullptr ||
+        !UpdateResourceA(update, "QRN", "INDO", packed.language, packed.bytes.data(),
+                         static_cast<DWORD>(packed.bytes.size())) ||
+        !EndUpdateResourceA(update, FALSE)) {
+        return "";
+    }
+    return copy;
+}
+
+std::string lower(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return text;
+}
+
+}  // namespace
+
+TEST(WholeProgram, StartsShowsItsWindowAndEndsWithZeroWhenClosed) {
+    std::string exe = readerPath();
+    ASSERT_FALSE(exe.empty()) << "NURVELA_EXE is not set";
+    ChildProcess reader(commandLine(exe));
+    ASSERT_TRUE(reader.started());
+    HWND window = reader.waitForWindow(isReaderWindow, Patience);
+    ASSERT_NE(window, nullptr) << "no visible window captioned Nurvela";
+    for (HWND other : reader.visibleWindows()) {
+        EXPECT_FALSE(isMessageBox(other)) << messageBoxText(other);
+    }
+    PostMessageA(window, WM_CLOSE, 0, 0);
+    EXPECT_EQ(reader.waitForExit(Patience), 0u);
+}
+
+TEST(WholeProgram, ADamagedTranslationShowsTheErrorBoxAndNoWindowAndEndsWithOne) {
+    std::string exe = readerPath();
+    ASSERT_FALSE(exe.empty()) << "NURVELA_EXE is not set";
+    std::string copy = makeDamagedCopy(exe);
+    ASSERT_FALSE(copy.empty()) << "could not make the damaged copy";
+
+    ChildProcess reader(commandLine(copy));
+    ASSERT_TRUE(reader.started());
+    HWND box = reader.waitForWindow(isMessageBox, Patience);
+    ASSERT_NE(box, nullptr) << "no error box appeared";
+    std::string text = messageBoxText(box);
+    EXPECT_EQ(text.rfind("Exception Exception in module ", 0), 0u) << text;
+    EXPECT_NE(lower(text).find("nurvela-damaged.exe at "), std::string::npos) << text;
+    EXPECT_NE(text.find(".\nCompression Error -4 - BZ_DATA_ERROR"), std::string::npos) << text;
+    EXPECT_TRUE((GetWindowLongA(box, GWL_STYLE) & WS_VISIBLE) != 0);
+    for (HWND other : reader.visibleWindows()) {
+        EXPECT_FALSE(isReaderWindow(other)) << "the main window was shown";
+    }
+    pressOk(box);
+    EXPECT_EQ(reader.waitForExit(Patience), 1u);
+    DeleteFileA(copy.c_str());
+}
