@@ -123,6 +123,9 @@ RECT Toolbar::buttonRect(int index) const {
 }
 
 void Toolbar::setTransparent(bool on) {
+    // Kept apart from the style bit, which the system's toolbar may set by itself for a flat
+    // toolbar.
+    transparent_ = on;
     if (on) {
         changeStyle(TBSTYLE_TRANSPARENT, 0);
     } else {
@@ -164,6 +167,18 @@ void Toolbar::styleChanged() {
 }
 
 LRESULT Toolbar::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // The system's toolbar class brings no background of its own (a flat one asks its parent,
+    // whose own class paints nothing there): a transparent toolbar shows what its parent paints
+    // there, an opaque one its colour.
+    if (msg == WM_ERASEBKGND) {
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        if (transparent_) {
+            paintParentBackground(dc);
+        } else {
+            paintBackground(dc);
+        }
+        return 1;
+    }
     // The toolbar's tooltip asks the toolbar for the text of a button.
     if (msg == WM_NOTIFY) {
         auto* header = reinterpret_cast<NMHDR*>(lParam);

@@ -36,7 +36,9 @@ public:
     // The button's rectangle in the toolbar's client coordinates.
     RECT buttonRect(int index) const;
 
-    // The parent's background shows through the toolbar.
+    // The parent's background shows through the toolbar; otherwise it is filled with its
+    // colour.
+    bool transparent() const { return transparent_; }
     void setTransparent(bool on);
 
 protected:
@@ -58,6 +60,7 @@ private:
 
     std::vector<Entry> entries_;
     int nextCommand_ = 1;
+    bool transparent_ = false;
     // Wide text handed to a tooltip that asks in Unicode; lives until the next request.
     std::wstring wideTip_;
 };

@@ -160,4 +160,36 @@ TEST(Toolbar, WrappingAndTransparencyCanBeAdded) {
     EXPECT_EQ(host.copies, 1);
 }
 
+// The colour at (x, y) after the toolbar erased its background into a memory surface.
+COLORREF erasedPixel(Toolbar& toolbar, int x, int y) {
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP surface = CreateCompatibleBitmap(screen, toolbar.width(), toolbar.height());
+    HGDIOBJ old = SelectObject(dc, surface);
+    RECT all{0, 0, toolbar.width(), toolbar.height()};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    SendMessageA(toolbar.handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    const COLORREF pixel = GetPixel(dc, x, y);
+    SelectObject(dc, old);
+    DeleteObject(surface);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return pixel;
+}
+
+TEST(Toolbar, ItsBackgroundIsItsColourOrWhenTransparentItsParents) {
+    ToolbarHost host;
+    const int x = host.toolbar->width() - 3;
+    host.toolbar->setColour(RGB(10, 120, 30));
+    EXPECT_EQ(erasedPixel(*host.toolbar, x, 3), RGB(10, 120, 30));
+    host.panel->onPaint = [](Control& panel, HDC dc) {
+        RECT all = panel.clientRect();
+        HBRUSH red = CreateSolidBrush(RGB(200, 0, 0));
+        FillRect(dc, &all, red);
+        DeleteObject(red);
+    };
+    host.toolbar->setTransparent(true);
+    EXPECT_EQ(erasedPixel(*host.toolbar, x, 3), RGB(200, 0, 0));
+}
+
 }  // namespace
