@@ -17,6 +17,7 @@
 #include "toolkit/Form.h"
 #include "toolkit/RichView.h"
 #include "toolkit/SaveDialog.h"
+#include "toolkit/Toolbar.h"
 #include "ui/Unit1.h"
 
 namespace {
@@ -62,6 +63,14 @@ void setClipboardText(const std::string& text) {
     GlobalUnlock(data);
     SetClipboardData(CF_TEXT, data);
     CloseClipboard();
+}
+
+// A click on toolbar entry `index`, as the toolbar reports it to its parent.
+void clickToolbarButton(Toolbar& bar, int index) {
+    TBBUTTON button{};
+    ASSERT_TRUE(SendMessageA(bar.handle(), TB_GETBUTTON, index, reinterpret_cast<LPARAM>(&button)));
+    SendMessageA(GetParent(bar.handle()), WM_COMMAND, MAKEWPARAM(button.idCommand, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(bar.handle()));
 }
 
 // The real main window, built once for the suite, showing the hits of a search with the
@@ -180,6 +189,7 @@ TEST_F(ExportTest, ADotInTheFolderNameDoesNotMakeText) {
     EXPECT_EQ(content.rfind("{\\rtf", 0), 0u);
 }
 
+// Cancelled from the toolbar's "Simpan", the way the user starts an export.
 TEST_F(ExportTest, CancelWritesNothingEmptiesTheNameAndKeepsTheType) {
     exportAs(1, folder + "\\pertama");
     ASSERT_EQ(filesInFolder(), 1);
@@ -188,7 +198,7 @@ TEST_F(ExportTest, CancelWritesNothingEmptiesTheNameAndKeepsTheType) {
         ModalAnswer::setFileName(save, folder + "\\batal");
         ModalAnswer::press(save, IDCANCEL);
     });
-    window->ExportCommand();
+    clickToolbarButton(*window->ViewToolbar, 1);
     EXPECT_EQ(answer.answered(), 1);
     EXPECT_TRUE(answer.unexpected().empty()) << "a cancel shows nothing";
     EXPECT_EQ(filesInFolder(), 1);
@@ -265,11 +275,12 @@ TEST_F(ExportTest, ASuccessfulSaveOverAnExistingFileIsSilent) {
     EXPECT_EQ(readFile(target), viewText);
 }
 
+// "Pilih Semua", then "Copy", from the toolbar.
 TEST_F(ExportTest, SelectAllFocusesTheViewAndCopyPutsItsTextOnTheClipboard) {
     RichView& view = *window->ReadingView;
     window->SearchBox->setFocus();
     ASSERT_NE(GetFocus(), view.handle());
-    window->SelectAllCommand();
+    clickToolbarButton(*window->ViewToolbar, 3);
     EXPECT_EQ(GetFocus(), view.handle());
     CHARRANGE range{};
     SendMessageA(view.handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
@@ -277,7 +288,7 @@ TEST_F(ExportTest, SelectAllFocusesTheViewAndCopyPutsItsTextOnTheClipboard) {
     EXPECT_GE(range.cpMax, static_cast<LONG>(viewText.size()) - 2);
 
     setClipboardText("sebelum");
-    window->CopyCommand();
+    clickToolbarButton(*window->ViewToolbar, 4);
     const std::string copied = clipboardText();
     // The control may leave out the final paragraph mark.
     EXPECT_EQ(copied.substr(0, 200), viewText.substr(0, 200));
