@@ -26,8 +26,15 @@ void Panel::paintBackground(HDC dc) {
 
 LRESULT Panel::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     switch (msg) {
-        case WM_ERASEBKGND:
-            return 1;  // everything is painted in WM_PAINT, in one go
+        case WM_ERASEBKGND: {
+            // The panel paints itself in WM_PAINT, in one go. A child that draws transparent
+            // (the toolbar) sends its own device context here to get the panel's surface.
+            auto dc = reinterpret_cast<HDC>(wParam);
+            if (WindowFromDC(dc) != handle()) {
+                paintBackground(dc);
+            }
+            return 1;
+        }
         case WM_PAINT: {
             PAINTSTRUCT ps;
             HDC dc = BeginPaint(handle(), &ps);

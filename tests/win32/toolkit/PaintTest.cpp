@@ -144,3 +144,34 @@ TEST_F(ToolkitPaint, PushButtonColourShowsAndStaysThroughFocusAndPress) {
 }
 
 }  // namespace
+
+namespace {
+
+// A child that draws transparently (the toolbar does) asks its parent to erase into the
+// child's own device context; the panel must paint its surface there.
+TEST(ToolkitPanel, ErasesIntoAForeignDeviceContext) {
+    Form form;
+    Panel& panel = form.add<Panel>();
+    panel.setBounds(0, 0, 40, 20);
+    panel.setColour(RGB(10, 20, 30));
+    HDC screen = GetDC(nullptr);
+    HDC dc = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, 40, 20);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    RECT all{0, 0, 40, 20};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    SendMessageA(panel.handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    EXPECT_EQ(GetPixel(dc, 5, 5), RGB(10, 20, 30));
+    panel.onPaint = [](Control&, HDC target) {
+        RECT r{0, 0, 40, 20};
+        FillRect(target, &r, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    };
+    SendMessageA(panel.handle(), WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0);
+    EXPECT_EQ(GetPixel(dc, 5, 5), RGB(0, 0, 0));
+    SelectObject(dc, old);
+    DeleteObject(bitmap);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+}
+
+}  // namespace
