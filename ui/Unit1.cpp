@@ -59,12 +59,24 @@ void styleSwatch(SwatchButton& swatch) {
 // Every control event and its handler, in one place.
 void wireEvents(MainWindow& w) {
     w.MainForm->onClose = [&w](Control&, bool& accept) { w.ReleaseOnClose(accept); };
+    w.MainForm->onMouseDown = [&w](Control&) { w.BeginWindowMove(); };
+    w.MainForm->onResize = [&w](Control&) { w.KeepAboutButtonRight(); };
+    w.MainForm->onShow = [&w](Control&) { w.PrepareReadingView(); };
+    w.HeaderPanel->onPaint = [&w](Control& panel, HDC dc) { w.PaintHeaderBand(panel, dc); };
+    w.StatusPanel->onPaint = [&w](Control& panel, HDC dc) { w.PaintHeaderBand(panel, dc); };
+    w.SearchBox->onKeyDown = [&w](Control&, WORD& key) { w.SearchBoxKeyDown(key); };
+    w.SearchButton->onClick = [&w](Control&) { w.SearchCommand(); };
+    w.SearchButton->onMouseMove = [&w](Control& sender) { w.MarkSearchButtonHot(sender); };
+    w.ShowAllButton->onClick = [&w](Control&) { w.ResetToAllSurahs(); };
+    w.BackColourButton->onClick = [&w](Control&) { w.ChooseBackColour(); };
+    w.FontColourButton->onClick = [&w](Control&) { w.ChooseTextColour(); };
     w.AboutButton->onClick = [&w](Control&) { w.ShowAboutWindow(); };
-    // Still to come, each joining this table as its handler is written: BeginWindowMove,
-    // KeepAboutButtonRight, PrepareReadingView, PaintHeaderBand, SearchBoxKeyDown,
-    // SearchCommand, MarkSearchButtonHot, ResetToAllSurahs, ChooseBackColour,
-    // ChooseTextColour, ShowSelectedSurah, SurahListKeyDown, and the toolbar's
-    // ExportCommand, SelectAllCommand, CopyCommand.
+    w.SurahList->onSelectionChange = [&w](Control&) { w.ShowSelectedSurah(); };
+    w.SurahList->onDoubleClick = [&w](Control&) { w.ShowSelectedSurah(); };
+    w.SurahList->onKeyDown = [&w](Control&, WORD& key) { w.SurahListKeyDown(key); };
+    w.ViewToolbar->onButtonClick(1, [&w] { w.ExportCommand(); });
+    w.ViewToolbar->onButtonClick(3, [&w] { w.SelectAllCommand(); });
+    w.ViewToolbar->onButtonClick(4, [&w] { w.CopyCommand(); });
 }
 
 }  // namespace
