@@ -3,7 +3,7 @@
 #include "tests/win32/toolkit/WindowGeometry.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
-#include "toolkit/Label.h"
+#include "toolkit/PushButton.h"
 
 #include <gtest/gtest.h>
 #include <memory>
@@ -49,6 +49,26 @@ TEST(ToolkitForm, OuterWidthAndScreenPosition) {
     EXPECT_EQ(form.width(), outer.right - outer.left);
     EXPECT_GT(form.width(), 688) << "width() is the outer width, frame included";
     EXPECT_EQ(form.clientWidth(), 688);
+}
+
+TEST(ToolkitForm, FocusGivenInTheShownEventSurvivesActivation) {
+    Form form;
+    form.add<PushButton>("first");
+    PushButton& second = form.add<PushButton>("second");
+    second.setPosition(80, 0);
+    form.onShow = [&](Control&) { second.setFocus(); };
+    form.show();
+    SetForegroundWindow(form.handle());
+    pumpPending();
+    EXPECT_EQ(GetFocus(), second.handle());
+    // Deactivated and activated again, the focus comes back to the same control.
+    Form other;
+    other.show();
+    SetForegroundWindow(other.handle());
+    pumpPending();
+    SetForegroundWindow(form.handle());
+    pumpPending();
+    EXPECT_EQ(GetFocus(), second.handle());
 }
 
 struct Flag {
