@@ -363,10 +363,13 @@ TEST_F(AboutFromMainWindow, CloseBoxAltF4AndCloseRequestEachEndTheModalRun) {
     openAndClose(nothing, [](const OpenAbout& open) {
         PostMessageA(open.form->handle(), WM_SYSCOMMAND, SC_CLOSE, 0);
     });
-    // Alt+F4: the system key with the Alt flag (context code, bit 29) set.
+    // Alt+F4: the system key with the Alt flag (context code, bit 29) set, to the window
+    // that has the keyboard focus, as the keyboard delivers it.
     openAndClose(nothing, [](const OpenAbout& open) {
         const LPARAM altDown = 1 | (0x3E << 16) | (1 << 29);
-        PostMessageA(open.form->handle(), WM_SYSKEYDOWN, VK_F4, altDown);
+        HWND focus = GetFocus();
+        HWND target = focus && IsChild(open.form->handle(), focus) ? focus : open.form->handle();
+        PostMessageA(target, WM_SYSKEYDOWN, VK_F4, altDown);
     });
     // A plain close request.
     openAndClose(nothing, [](const OpenAbout& open) { open.form->close(); });
