@@ -118,9 +118,9 @@ protected:
     void createStockWindow(const char* className, DWORD style, DWORD exStyle);
     // Binds an already created stock window (child of the parent) to this object.
     void attachWindow(HWND hwnd);
-    // Puts hwnd in place of the current window: same bounds and z-order; the old window is
-    // unbound and destroyed, its children objects stay (their windows die with the old one only
-    // if they were children of it, so replace windows that have no children).
+    // Puts hwnd (a new child of the parent) in place of the current window: same bounds and
+    // z-order, then the old window is unbound and destroyed. Meant for controls without
+    // children: child windows would die with the old window.
     void replaceWindow(HWND hwnd);
     // Stop dispatch, unsubclass, destroy. Safe to call twice.
     void destroyWindow();
