@@ -3,6 +3,7 @@
 // answering between hits.
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 
 #include "reader/StatusText.h"
@@ -16,8 +17,11 @@
 
 namespace {
 
-// Marks show on screen at least this often while the view does not redraw for each one.
+// Marks show on screen this often while the view does not redraw for each one; when a
+// repaint itself is slow (a busy machine), the pause after it grows so that painting never
+// takes more than a fifth of the walk.
 constexpr DWORD RepaintIntervalMs = 100;
+constexpr DWORD PauseToPaintRatio = 4;
 
 // The view redraws after every change of format, and that redrawing, not the finding,
 // is what makes a walk over thousands of hits slow. While marks are made the view's
@@ -44,11 +48,12 @@ public:
 
     // After a change of format: the view shows what was marked when the interval is over.
     void paintIfDue() {
-        const DWORD now = GetTickCount();
-        if (!held_ || now - lastPaint_ < RepaintIntervalMs)
+        const DWORD start = GetTickCount();
+        if (!held_ || start - lastPaint_ < pause_)
             return;
         paint();
         lastPaint_ = GetTickCount();
+        pause_ = std::max(RepaintIntervalMs, PauseToPaintRatio * (lastPaint_ - start));
     }
 
     // Drawing on again and the view painted once (only when this walk switched it off).
@@ -74,6 +79,7 @@ private:
 
     RichView& view_;
     DWORD lastPaint_;
+    DWORD pause_ = RepaintIntervalMs;
     bool held_ = false;
 };
 
