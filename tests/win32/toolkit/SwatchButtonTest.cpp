@@ -117,6 +117,23 @@ TEST_F(ToolkitSwatch, RestHotPressedLooks) {
     EXPECT_EQ(pixel(0, 0), Face);
 }
 
+TEST_F(ToolkitSwatch, TheRealCursorRaisesItAndLeavingDropsIt) {
+    POINT p{5, 5};
+    ClientToScreen(swatch->handle(), &p);
+    SetCursorPos(p.x, p.y);
+    for (int i = 0; i < 50 && swatch->look() != SwatchButton::Look::Hot; ++i) {
+        pumpPending();
+        Sleep(10);
+    }
+    EXPECT_EQ(swatch->look(), SwatchButton::Look::Hot);
+    SetCursorPos(p.x + 150, p.y + 150);  // off the button, and off the form
+    for (int i = 0; i < 50 && swatch->look() != SwatchButton::Look::Rest; ++i) {
+        pumpPending();
+        Sleep(10);
+    }
+    EXPECT_EQ(swatch->look(), SwatchButton::Look::Rest) << "no WM_MOUSELEAVE was asked for";
+}
+
 TEST_F(ToolkitSwatch, ReleaseOutsideDoesNotClick) {
     send(WM_LBUTTONDOWN, MK_LBUTTON, at(5, 5));
     send(WM_MOUSEMOVE, MK_LBUTTON, at(80, 5));  // dragged off: drawn up again
