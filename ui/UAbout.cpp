@@ -1,6 +1,8 @@
 // Building the About window and what it does while it is open.
 #include "ui/UAbout.h"
 
+#include <cstdint>
+
 #include "corpus/MemoryStream.h"
 #include "corpus/ResourceStream.h"
 #include "toolkit/Application.h"
