@@ -66,8 +66,11 @@ void MainWindow::RunSearch() {
     searchMode = true;
 
     SurahList->clear();
-    for (int s : *ResultSurahs)
-        SurahList->add(surah::displayName(s));
+    {
+        ListBox::Batch batch(*SurahList);  // drawn once, not once per entry
+        for (int s : *ResultSurahs)
+            SurahList->add(surah::displayName(s));
+    }
 
     ReadingView->setText(rules::ResultText(*corpus, *ResultItems));
     HighlightMatches(BoldCheck->checked());

@@ -45,8 +45,11 @@ void MainWindow::ResetToAllSurahs() {
     searchMode = false;
     SurahList->clear();
     ReadingView->setText("");
-    for (int s = 1; s <= surah::SurahCount; ++s)
-        SurahList->add(surah::displayName(s));
+    {
+        ListBox::Batch batch(*SurahList);  // drawn once, not once per entry
+        for (int s = 1; s <= surah::SurahCount; ++s)
+            SurahList->add(surah::displayName(s));
+    }
 
     // Seven short lines: appending them one by one costs nothing worth building a text for.
     const int opening = std::min(OpeningVerses, corpus->count());

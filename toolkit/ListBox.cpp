@@ -14,6 +14,19 @@ ListBox::ListBox(Control& parent) : Control(&parent) {
     createStockWindow("LISTBOX", BaseStyle | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE);
 }
 
+ListBox::Batch::Batch(ListBox& list) : list_(list) {
+    if (list_.batches_++ == 0 && list_.handle()) {
+        SendMessageA(list_.handle(), WM_SETREDRAW, FALSE, 0);
+    }
+}
+
+ListBox::Batch::~Batch() {
+    if (--list_.batches_ == 0 && list_.handle()) {
+        SendMessageA(list_.handle(), WM_SETREDRAW, TRUE, 0);
+        InvalidateRect(list_.handle(), nullptr, TRUE);
+    }
+}
+
 void ListBox::add(const std::string& text) {
     SendMessageA(handle(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
