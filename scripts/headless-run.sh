@@ -10,9 +10,10 @@ for _ in $(seq 1 120); do
     sleep 0.5
 done
 sleep 2
-import -window root "$shot"
-echo "screenshot: $shot"
 win=$(xwininfo -root -tree | awk '/"Nurvela"/ {print $1; exit}')
+# The main window alone when it was found, the whole screen otherwise.
+import -window "${win:-root}" "$shot"
+echo "screenshot: $shot"
 if [ -n "$win" ]; then
     # Ask the window to close, the way the close box does.
     "$here/scripts/wine-run.sh" "$here/$(dirname "$exe" | sed "s|^$here/||")/close-window.exe" Nurvela 2>/dev/null || kill "$pid"
