@@ -71,16 +71,20 @@ TEST(ControlsLook, HoveringAToolbarButtonShowsItsTooltip) {
     pumpFor(300);
 
     // The cursor comes to rest on "Pilih Semua"; the toolbar relays the move to its tooltip.
+    // The move is repeated now and then, as a hand on the mouse would, until the tip shows.
     const RECT button = toolbar.buttonRect(3);
     POINT centre{(button.left + button.right) / 2, (button.top + button.bottom) / 2};
     const LPARAM where = MAKELPARAM(centre.x, centre.y);
     ClientToScreen(toolbar.handle(), &centre);
-    SetCursorPos(centre.x, centre.y);
-    SendMessageA(toolbar.handle(), WM_MOUSEMOVE, 0, where);
     HWND tip = reinterpret_cast<HWND>(SendMessageA(toolbar.handle(), TB_GETTOOLTIPS, 0, 0));
-    const DWORD end = GetTickCount() + 5000;
+    const DWORD end = GetTickCount() + 10000;
     while (!IsWindowVisible(tip) && GetTickCount() < end) {
-        pumpFor(50);
+        SetForegroundWindow(form.handle());
+        SetCursorPos(centre.x, centre.y);
+        SendMessageA(toolbar.handle(), WM_MOUSEMOVE, 0, where);
+        for (int i = 0; i < 20 && !IsWindowVisible(tip); ++i) {
+            pumpFor(50);
+        }
     }
     ASSERT_TRUE(IsWindowVisible(tip));
     char text[128] = {};

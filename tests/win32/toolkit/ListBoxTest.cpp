@@ -55,6 +55,7 @@ TEST(ListBox, HasTheStylesOfAnExtendedSelectionList) {
     for (int i = 0; i < 40; ++i) {
         host.list->add("entry");
     }
+    pumpPending();
     EXPECT_TRUE(GetWindowLongA(host.list->handle(), GWL_STYLE) & WS_VSCROLL);
     // Without integral height the list keeps the exact height it was given.
     EXPECT_EQ(boxInParent(host.list->handle()).height, 200);
