@@ -24,10 +24,10 @@ struct ProcessState {
     const char* windowClass = "";
     bool probeNewestFirst = false;
     unsigned oleInitCount = 0;
-    int liveViews = 0;
+    int liveWindows = 0;
 
     bool release() {
-        if (!library || liveViews > 0) {
+        if (!library || liveWindows > 0) {
             return false;
         }
         FreeLibrary(library);
@@ -96,16 +96,16 @@ bool RichEditLibrary::ensureLoaded() {
     return s.library != nullptr;
 }
 
-void RichEditLibrary::viewCreated() {
-    ++state().liveViews;
+void RichEditLibrary::windowCreated() {
+    ++state().liveWindows;
 }
 
-void RichEditLibrary::viewDestroyed() {
-    --state().liveViews;
+void RichEditLibrary::windowDestroyed() {
+    --state().liveWindows;
 }
 
-int RichEditLibrary::liveViews() {
-    return state().liveViews;
+int RichEditLibrary::liveWindows() {
+    return state().liveWindows;
 }
 
 bool RichEditLibrary::release() {

@@ -1,6 +1,6 @@
 // The rich edit library and window class shared by every RichView of the process.
 // The first view that finds a library keeps it loaded for all later views; it is freed
-// once, at process end, and only when no view is left that could still use its class.
+// once, at process end, and only when no window of its class is left.
 #pragma once
 
 #include <windows.h>
@@ -31,11 +31,11 @@ public:
     // Probes with LoadLibraryA unless a library is already loaded. True when one is.
     static bool ensureLoaded();
 
-    // Views register while they exist, so the library is never freed under a live window.
-    static void viewCreated();
-    static void viewDestroyed();
-    static int liveViews();
-    // FreeLibrary, when a library is loaded and no view is alive. Runs by itself at process
-    // end; the application may call it earlier during shutdown. True when it freed one.
+    // Views register their windows while they exist, so the library is never freed under one.
+    static void windowCreated();
+    static void windowDestroyed();
+    static int liveWindows();
+    // FreeLibrary, when a library is loaded and no view window is left. Runs by itself at
+    // process end; the application may call it earlier during shutdown. True when it freed one.
     static bool release();
 };

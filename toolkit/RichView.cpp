@@ -52,16 +52,22 @@ DWORD CALLBACK readText(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* done)
 }  // namespace
 
 RichView::RichView(Control& parent, Path path) : Control(&parent) {
-    RichEditLibrary::viewCreated();
     const bool ole = path == Path::Ole && RichEditLibrary::initialiseOle();
     charFormatSize_ = ole ? sizeof(CHARFORMAT2A) : sizeof(CHARFORMATA);
     ensureWindow();
 }
 
 RichView::~RichView() {
-    // The window goes before the count drops, so the library is never freed under it.
-    destroyWindow();
-    RichEditLibrary::viewDestroyed();
+    if (handle()) {
+        // Unbound first, so windowDestroyed() does not run for it: the count drops here.
+        destroyWindow();
+        RichEditLibrary::windowDestroyed();
+    }
+}
+
+void RichView::windowDestroyed() {
+    // The parent's window took this one with it.
+    RichEditLibrary::windowDestroyed();
 }
 
 RichView& createRichView(Control& parent, RichView::Path path) {
@@ -83,6 +89,7 @@ bool RichView::ensureWindow() {
     if (!handle()) {
         return false;
     }
+    RichEditLibrary::windowCreated();
     applyWindowState();
     return true;
 }
@@ -132,6 +139,7 @@ bool RichView::replaceWithFreshWindow(std::string_view text) {
         return false;
     }
     // Bound and styled while still empty: a font change over a long text costs a second.
+    // The old window is unbound before it goes, so the window count stays as it is.
     replaceWindow(fresh);
     applyWindowState();
     if (formatRectSet_) {

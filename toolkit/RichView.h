@@ -77,6 +77,7 @@ public:
 
 protected:
     bool reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+    void windowDestroyed() override;
 
 private:
     static DWORD CALLBACK readCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* done);

@@ -94,7 +94,7 @@ TEST_F(RichEditLibraryTest, LoadedLibraryMatchesItsClassAndStaysWhileViewsLive) 
         EXPECT_EQ(windowClass, "RichEdit50W");
     }
 
-    EXPECT_GE(RichEditLibrary::liveViews(), 1);
+    EXPECT_GE(RichEditLibrary::liveWindows(), 1);
     EXPECT_FALSE(RichEditLibrary::release()) << "a view still uses the library";
     EXPECT_EQ(RichEditLibrary::library(), library);
 }

@@ -318,8 +318,10 @@ TEST_F(RichViewTest, ViewWithoutWindowAnswersSafely) {
     orphan.setText(Verses);
     // The panel's window takes the view's window with it; the parent is gone, so no new one
     // can be made.
+    const int windows = RichEditLibrary::liveWindows();
     DestroyWindow(panel.handle());
     ASSERT_EQ(orphan.handle(), nullptr);
+    EXPECT_EQ(RichEditLibrary::liveWindows(), windows - 1) << "the library may go";
     EXPECT_EQ(orphan.findText("allah", 0, false), -1);
     EXPECT_EQ(orphan.text(), "");
     orphan.setText("x");
