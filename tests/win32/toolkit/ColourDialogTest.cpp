@@ -23,14 +23,6 @@ protected:
     ColourDialog dialog;
 };
 
-TEST_F(ColourDialogTest, StartsBlackWithWhiteCustomSlotsAndFullOpen) {
-    EXPECT_EQ(dialog.colour, RGB(0, 0, 0));
-    EXPECT_TRUE(dialog.fullOpen);
-    for (COLORREF slot : dialog.customColours) {
-        EXPECT_EQ(slot, RGB(255, 255, 255));
-    }
-}
-
 TEST_F(ColourDialogTest, OpensExpandedOnTheCurrentColourAndKeepsTheConfirmedOne) {
     dialog.colour = RGB(10, 20, 30);
     COLORREF shown = 0xFFFFFFFF;

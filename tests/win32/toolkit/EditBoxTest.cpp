@@ -85,20 +85,4 @@ TEST(EditBox, WithoutTheThreeDEdgeTheBorderIsOnePixel) {
     EXPECT_EQ(host.box->text(), "Muhammad");
 }
 
-TEST(EditBox, PaintsInItsColourAndFontColour) {
-    EditHost host;
-    host.box->setColour(RGB(10, 200, 30));
-    host.box->setFontColour(RGB(250, 0, 0));
-    HDC dc = GetDC(host.box->handle());
-    const auto brush = reinterpret_cast<HBRUSH>(
-        SendMessageA(host.form.handle(), WM_CTLCOLOREDIT, reinterpret_cast<WPARAM>(dc),
-                     reinterpret_cast<LPARAM>(host.box->handle())));
-    EXPECT_EQ(GetBkColor(dc), RGB(10, 200, 30));
-    EXPECT_EQ(GetTextColor(dc), RGB(250, 0, 0));
-    LOGBRUSH info{};
-    GetObjectA(brush, sizeof(info), &info);
-    EXPECT_EQ(info.lbColor, RGB(10, 200, 30));
-    ReleaseDC(host.box->handle(), dc);
-}
-
 }  // namespace

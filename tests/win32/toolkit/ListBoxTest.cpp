@@ -152,16 +152,4 @@ TEST(ListBox, IntegralHeightCanBeTurnedOnKeepingEntriesAndSelection) {
     EXPECT_EQ(host.selectionChanges, 1);
 }
 
-TEST(ListBox, PaintsInItsColourAndFontColour) {
-    ListHost host;
-    host.list->setColour(RGB(214, 230, 248));
-    host.list->setFontColour(RGB(0, 0, 128));
-    HDC dc = GetDC(host.list->handle());
-    SendMessageA(host.form.handle(), WM_CTLCOLORLISTBOX, reinterpret_cast<WPARAM>(dc),
-                 reinterpret_cast<LPARAM>(host.list->handle()));
-    EXPECT_EQ(GetBkColor(dc), RGB(214, 230, 248));
-    EXPECT_EQ(GetTextColor(dc), RGB(0, 0, 128));
-    ReleaseDC(host.list->handle(), dc);
-}
-
 }  // namespace

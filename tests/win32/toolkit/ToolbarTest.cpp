@@ -73,15 +73,9 @@ struct ToolbarHost {
     }
 };
 
-TEST(Toolbar, IsAFlatListToolbarWithTooltipsAndAnIndentOfTwo) {
+TEST(Toolbar, HasATooltipWindowAndStartsAfterAnIndentOfTwo) {
     ToolbarHost host;
-    const LONG style = GetWindowLongA(host.toolbar->handle(), GWL_STYLE);
-    EXPECT_TRUE(style & TBSTYLE_FLAT);
-    EXPECT_TRUE(style & TBSTYLE_TOOLTIPS);
-    EXPECT_TRUE(style & TBSTYLE_LIST);
-    EXPECT_FALSE(style & TBSTYLE_WRAPABLE);
     EXPECT_NE(SendMessageA(host.toolbar->handle(), TB_GETTOOLTIPS, 0, 0), 0);
-    // The first entry starts after the indent.
     EXPECT_EQ(host.toolbar->buttonRect(0).left, 2);
 }
 
@@ -147,17 +141,6 @@ TEST(Toolbar, TakesTheHeightOfItsButtonsAndTheWidthOfItsParent) {
     EXPECT_EQ(box.width, host.panel->clientRect().right - 4);
     EXPECT_EQ(box.height, button.bottom + button.top);
     EXPECT_GE(box.height, 22);
-}
-
-TEST(Toolbar, WrappingAndTransparencyCanBeAdded) {
-    ToolbarHost host;
-    host.toolbar->changeStyle(TBSTYLE_WRAPABLE, 0);
-    host.toolbar->setTransparent(true);
-    const LONG style = GetWindowLongA(host.toolbar->handle(), GWL_STYLE);
-    EXPECT_TRUE(style & TBSTYLE_WRAPABLE);
-    EXPECT_TRUE(style & TBSTYLE_TRANSPARENT);
-    host.click(4);
-    EXPECT_EQ(host.copies, 1);
 }
 
 // The colour at (x, y) after the toolbar erased its background into a memory surface.
