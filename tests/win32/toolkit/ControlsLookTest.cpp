@@ -77,6 +77,9 @@ TEST(ControlsLook, HoveringAToolbarButtonShowsItsTooltip) {
     const LPARAM where = MAKELPARAM(centre.x, centre.y);
     ClientToScreen(toolbar.handle(), &centre);
     HWND tip = reinterpret_cast<HWND>(SendMessageA(toolbar.handle(), TB_GETTOOLTIPS, 0, 0));
+    // Shown whether or not the test's window is the active one: which window the window
+    // system activates after earlier tests is not what this test is about.
+    SetWindowLongA(tip, GWL_STYLE, GetWindowLongA(tip, GWL_STYLE) | TTS_ALWAYSTIP);
     const DWORD end = GetTickCount() + 10000;
     while (!IsWindowVisible(tip) && GetTickCount() < end) {
         SetForegroundWindow(form.handle());
