@@ -3,6 +3,7 @@
 // exit code 0 after the finalisation of its statics, which frees the rich-edit library. An
 // error that escapes, here or in any window callback, ends it through the error box.
 #include <windows.h>
+#include <commctrl.h>
 
 #include <exception>
 #include <memory>
@@ -13,9 +14,29 @@
 #include "toolkit/Form.h"
 #include "ui/Unit1.h"
 
+namespace {
+
+// Every basic common-control class, before the first one is created; the newer entry point
+// is looked up, since an old system's library may not have it.
+void initialiseCommonControls() {
+    InitCommonControls();
+    using InitEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+    HMODULE library = GetModuleHandleA("comctl32.dll");
+    auto initEx = library ? reinterpret_cast<InitEx>(reinterpret_cast<void*>(
+                                GetProcAddress(library, "InitCommonControlsEx")))
+                          : nullptr;
+    if (initEx != nullptr) {
+        INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), 0xFF};
+        initEx(&classes);
+    }
+}
+
+}  // namespace
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     installRuntimeErrorTraps();
     Application::setExceptionHandler(ShowFatalExceptionAndExit);
+    initialiseCommonControls();
     try {
         MainWindow* mainWindow = nullptr;
         std::unique_ptr<Form> mainForm = CreateMainWindow(mainWindow, nullptr);

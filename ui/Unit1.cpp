@@ -50,12 +50,6 @@ bool isXpOrLater() {
            (version.dwMajorVersion == 5 && version.dwMinorVersion >= 1);
 }
 
-void styleSwatch(SwatchButton& swatch) {
-    // The swatch kind is already what the header needs: no glyph, never focused, no 3-D edge
-    // at rest, flat, with the caption shifted one pixel right and down while pressed.
-    swatch.setWidth(41);
-}
-
 // Every control event and its handler, in one place.
 void wireEvents(MainWindow& w) {
     w.MainForm->onClose = [&w](Control&, bool& accept) { w.ReleaseOnClose(accept); };
@@ -158,13 +152,13 @@ std::unique_ptr<Form> CreateMainWindow(MainWindow*& place, Form* parent) {
     w.ShowAllButton->setBounds(232, 8, 122, 22);
     w.ShowAllButton->setFlat(true);
 
-    // 14, 15. The colour swatches.
+    // 14, 15. The colour swatches. The swatch kind is already what the header needs: no
+    //         glyph, never focused, no 3-D edge at rest, flat, and the caption shifted one
+    //         pixel right and down while pressed.
     w.BackColourButton = &w.HeaderPanel->add<SwatchButton>("Back");
     w.BackColourButton->setBounds(376, 8, 41, 22);
-    styleSwatch(*w.BackColourButton);
     w.FontColourButton = &w.HeaderPanel->add<SwatchButton>("Font");
     w.FontColourButton->setBounds(417, 8, 41, 22);
-    styleSwatch(*w.FontColourButton);
 
     // 16. Everything below the band, with 2-pixel gaps between its parts.
     w.BodyPanel = &form.add<Panel>(PanelEdge::None);
