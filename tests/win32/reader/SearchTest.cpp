@@ -205,15 +205,27 @@ TEST_F(Search, ChoosingASurahWithHitsShowsOnlyItsHitsMarkedAgain) {
     EXPECT_EQ(listEntries().size(), 4u) << "the list stays narrowed";
 }
 
-TEST_F(Search, TheChoiceUsesTheSearchBoxAsItIsNow) {
-    searchWithEnter("yahya");
-    SetWindowTextA(w->SearchBox->handle(), "dan");
-    setChecked(*w->BoldCheck, false);
-    clickEntry(2);
+TEST_F(Search, TheChoiceMarksTheSearchBoxTextAsItIsNowOverlapsIncluded) {
+    searchWithEnter("keadaaan");
+    ASSERT_EQ(listEntries().size(), 1u);
+    // Changed after the search: the choice marks "aa", which overlaps itself in "aaa".
+    SetWindowTextA(w->SearchBox->handle(), "aa");
+    clickEntry(0);
+
     const std::string text = viewText();
-    EXPECT_EQ(wordCount(), static_cast<int>(occurrences(text, "dan").size()));
-    for (int at : occurrences(text, "yahya"))
-        EXPECT_TRUE(noneBold(at, 5));
+    const std::vector<int> hits = occurrences(text, "aa");
+    int apart = 0;  // occurrences that do not overlap the one before
+    for (std::size_t i = 0, end = 0; i < hits.size(); ++i) {
+        if (static_cast<std::size_t>(hits[i]) >= end) {
+            ++apart;
+            end = static_cast<std::size_t>(hits[i]) + 2;
+        }
+    }
+    ASSERT_GT(static_cast<int>(hits.size()), apart);
+    EXPECT_EQ(wordCount(), static_cast<int>(hits.size()));
+    for (int at : hits)
+        EXPECT_TRUE(allBold(at, 2)) << "at " << at;
+    EXPECT_TRUE(noneBold(0, 2));
 }
 
 TEST_F(Search, OnlyTheButtonClearsTheClosingFlag) {
