@@ -126,15 +126,23 @@ bool RichView::replaceWithFreshWindow(std::string_view text) {
     const DWORD style = static_cast<DWORD>(GetWindowLongA(old, GWL_STYLE));
     const DWORD exStyle = static_cast<DWORD>(GetWindowLongA(old, GWL_EXSTYLE));
     const bool hadFocus = GetFocus() == old;
-    RECT formatRect{};
+    // The margin is kept relative to the client area: the control moves the right edge of
+    // its rectangle with the client's, which the vertical scroll bar narrows while shown.
+    RECT margins{};
     if (formatRectSet_) {
-        send(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&formatRect));
+        RECT format{};
+        RECT client{};
+        send(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+        GetClientRect(old, &client);
+        margins = {format.left - client.left, format.top - client.top, client.right - format.right,
+                   client.bottom - format.bottom};
     }
-    // Hidden until it holds the text, so the half-filled window never paints.
-    HWND fresh = CreateWindowExA(exStyle, className, "", style & ~WS_VISIBLE, left(), top(),
-                                 width(), height(), GetParent(old),
-                                 reinterpret_cast<HMENU>(GetWindowLongPtrA(old, GWLP_ID)),
-                                 Application::instance(), nullptr);
+    // Hidden until it holds the text, so the half-filled window never paints. The control
+    // drops WS_VSCROLL while its text fits, but only a window created with it ever scrolls.
+    const DWORD freshStyle = (style | WS_VSCROLL) & ~WS_VISIBLE;
+    HWND fresh = CreateWindowExA(
+        exStyle, className, "", freshStyle, left(), top(), width(), height(), GetParent(old),
+        reinterpret_cast<HMENU>(GetWindowLongPtrA(old, GWLP_ID)), Application::instance(), nullptr);
     if (!fresh) {
         return false;
     }
@@ -143,7 +151,13 @@ bool RichView::replaceWithFreshWindow(std::string_view text) {
     replaceWindow(fresh);
     applyWindowState();
     if (formatRectSet_) {
-        send(EM_SETRECT, 0, reinterpret_cast<LPARAM>(&formatRect));
+        RECT format{};
+        GetClientRect(fresh, &format);
+        format.left += margins.left;
+        format.top += margins.top;
+        format.right -= margins.right;
+        format.bottom -= margins.bottom;
+        send(EM_SETRECT, 0, reinterpret_cast<LPARAM>(&format));
     }
     TextSource source{text.data(), text.size()};
     EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&source), 0, readText};
