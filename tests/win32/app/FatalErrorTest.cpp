@@ -35,13 +35,6 @@ TEST(ErrorBoxText, RuntimeErrorRightAlignsTheNumberInFour) {
     EXPECT_EQ(runtimeErrorText(1234, 0), "Runtime error1234 at 00000000");
 }
 
-TEST(ErrorBoxText, StructuredFaultsMapToTheirRuntimeErrorNumbers) {
-    EXPECT_EQ(runtimeErrorNumber(EXCEPTION_ACCESS_VIOLATION), 216);
-    EXPECT_EQ(runtimeErrorNumber(EXCEPTION_INT_DIVIDE_BY_ZERO), 200);
-    EXPECT_EQ(runtimeErrorNumber(EXCEPTION_STACK_OVERFLOW), 202);
-    EXPECT_EQ(runtimeErrorNumber(0xE0000001), 217);
-}
-
 TEST(EscapedError, TheProgramsOwnExceptionKeepsItsNameMessageAndRaiseSite) {
     std::exception_ptr caught;
     try {

@@ -211,10 +211,6 @@ TEST_F(MainWindowLayout, ControlStyles) {
     for (PushButton* button : {w->SearchButton, w->ShowAllButton, w->AboutButton}) {
         EXPECT_TRUE(styleOf(button->handle()) & BS_FLAT) << textOf(button->handle());
     }
-    for (SwatchButton* swatch : {w->BackColourButton, w->FontColourButton}) {
-        EXPECT_EQ(styleOf(swatch->handle()) & BS_TYPEMASK, static_cast<DWORD>(BS_OWNERDRAW));
-        EXPECT_FALSE(styleOf(swatch->handle()) & WS_TABSTOP);
-    }
     DWORD list = styleOf(w->SurahList->handle());
     for (DWORD part : {DWORD(LBS_NOINTEGRALHEIGHT), DWORD(LBS_EXTENDEDSEL), DWORD(LBS_NOTIFY)}) {
         EXPECT_TRUE(list & part) << std::hex << part;
