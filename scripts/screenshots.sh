@@ -30,7 +30,8 @@ shoot() {
 }
 
 mkdir -p "$here/docs"
-run "$exe" &
+# Started directly (not through the function) so that $pid is the reader's own process.
+"$here/scripts/wine-run.sh" "$exe" &
 pid=$!
 trap 'kill "$pid" 2>/dev/null || true' EXIT
 
@@ -46,5 +47,8 @@ shoot "$rect" "$here/docs/about-window.png"
 run "$driver" close " Tentang Program"
 sleep 1
 run "$driver" close Nurvela
-wait "$pid" || true
-trap - EXIT
+# The reader ends by itself after the close; one that does not is stopped by the trap.
+for _ in $(seq 1 60); do
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.5
+done

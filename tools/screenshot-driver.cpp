@@ -117,10 +117,22 @@ int about(HWND top) {
         std::fprintf(stderr, "\"??\" not found\n");
         return 1;
     }
-    // Posted: the click runs a modal window and returns only when it closes.
-    PostMessageA(button, BM_CLICK, 0, 0);
-    HWND dialog = waitForWindow(" Tentang Program");
-    return dialog ? printRect(dialog) : 1;
+    // Posted: the click runs a modal window and returns only when it closes. A click that
+    // arrives while the reader is still busy can be lost, so it is repeated, but only while
+    // the main window takes input (no modal window is up yet).
+    for (DWORD waited = 0; waited < TimeoutMs; waited += PollMs) {
+        if (waited % 5000 == 0 && IsWindowEnabled(top)) {
+            PostMessageA(button, BM_CLICK, 0, 0);
+        }
+        HWND dialog = FindWindowA(nullptr, " Tentang Program");
+        if (dialog && IsWindowVisible(dialog)) {
+            Sleep(500);  // the help text streams in before the first paint
+            return printRect(dialog);
+        }
+        Sleep(PollMs);
+    }
+    std::fprintf(stderr, "the About window did not open\n");
+    return 1;
 }
 
 }  // namespace
