@@ -4,12 +4,24 @@
 
 #include <commctrl.h>
 #include <algorithm>
+#include <unordered_map>
 
 namespace {
 
 constexpr const char* OwnClassName = "NurvelaWindow";
-constexpr const char* ControlProperty = "NurvelaControl";
-constexpr UINT_PTR SubclassId = 1;
+
+// Which control object a window belongs to, and for a subclassed stock window the class
+// procedure it had. Looked up on every message, so it lives in the process: window
+// properties and the common-controls subclass chain cost a round trip to the window server
+// under Wine, which a walk over thousands of hits pays several times per hit.
+struct Binding {
+    Control* control = nullptr;
+    WNDPROC original = nullptr;
+};
+std::unordered_map<HWND, Binding>& bindings() {
+    static std::unordered_map<HWND, Binding> table;
+    return table;
+}
 
 void registerOwnClass() {
     WNDCLASSEXA wc{};
@@ -51,11 +63,19 @@ LRESULT CALLBACK toolkitWindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lP
     return control->dispatch(msg, wParam, lParam);
 }
 
-LRESULT CALLBACK toolkitSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                     DWORD_PTR data) {
-    auto* control = reinterpret_cast<Control*>(data);
+LRESULT CALLBACK toolkitSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto found = bindings().find(hwnd);
+    if (found == bindings().end()) {
+        return DefWindowProcA(hwnd, msg, wParam, lParam);
+    }
+    Control* control = found->second.control;
     if (!control || control->hwnd_ != hwnd) {
-        return DefSubclassProc(hwnd, msg, wParam, lParam);
+        // Unbound while another subclass sat above this one: pass everything on.
+        WNDPROC original = found->second.original;
+        if (msg == WM_NCDESTROY) {
+            bindings().erase(found);
+        }
+        return CallWindowProcA(original, hwnd, msg, wParam, lParam);
     }
     return control->dispatch(msg, wParam, lParam);
 }
@@ -74,23 +94,38 @@ Control::~Control() {
 }
 
 Control* Control::fromHandle(HWND hwnd) {
-    return hwnd ? static_cast<Control*>(GetPropA(hwnd, ControlProperty)) : nullptr;
+    if (!hwnd) {
+        return nullptr;
+    }
+    auto found = bindings().find(hwnd);
+    return found == bindings().end() ? nullptr : found->second.control;
 }
 
 void Control::bind(HWND hwnd) {
     hwnd_ = hwnd;
-    SetPropA(hwnd, ControlProperty, this);
+    bindings()[hwnd].control = this;
 }
 
 void Control::unbind() {
     if (!hwnd_) {
         return;
     }
-    RemovePropA(hwnd_, ControlProperty);
-    if (subclassed_) {
-        RemoveWindowSubclass(hwnd_, toolkitSubclassProc, SubclassId);
-        subclassed_ = false;
+    auto found = bindings().find(hwnd_);
+    if (subclassed_ && found != bindings().end()) {
+        const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd_, GWLP_WNDPROC));
+        if (current == toolkitSubclassProc) {
+            SetWindowLongPtrA(hwnd_, GWLP_WNDPROC,
+                              reinterpret_cast<LONG_PTR>(found->second.original));
+            bindings().erase(found);
+        } else {
+            // Another subclass sits above ours: keep passing messages through to the class.
+            found->second.control = nullptr;
+        }
+    } else if (found != bindings().end()) {
+        bindings().erase(found);
     }
+    subclassed_ = false;
+    originalProc_ = nullptr;
     hwnd_ = nullptr;
 }
 
@@ -142,8 +177,10 @@ void Control::createStockWindow(const char* className, DWORD style, DWORD exStyl
 void Control::attachWindow(HWND hwnd) {
     ownClass_ = false;
     bind(hwnd);
-    subclassed_ = SetWindowSubclass(hwnd, toolkitSubclassProc, SubclassId,
-                                    reinterpret_cast<DWORD_PTR>(this)) != FALSE;
+    originalProc_ = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(toolkitSubclassProc)));
+    bindings()[hwnd].original = originalProc_;
+    subclassed_ = originalProc_ != nullptr;
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), FALSE);
     syncBoundsFromWindow();
 }
@@ -444,8 +481,10 @@ LRESULT Control::defaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (!hwnd_) {
         return 0;
     }
-    return ownClass_ ? DefWindowProcA(hwnd_, msg, wParam, lParam)
-                     : DefSubclassProc(hwnd_, msg, wParam, lParam);
+    if (ownClass_ || !originalProc_) {
+        return DefWindowProcA(hwnd_, msg, wParam, lParam);
+    }
+    return CallWindowProcA(originalProc_, hwnd_, msg, wParam, lParam);
 }
 
 bool Control::reflect(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {

@@ -16,7 +16,7 @@
 enum class Align { None, Top, Bottom, Left, Right, Client };
 
 LRESULT CALLBACK toolkitWindowProc(HWND, UINT, WPARAM, LPARAM);
-LRESULT CALLBACK toolkitSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+LRESULT CALLBACK toolkitSubclassProc(HWND, UINT, WPARAM, LPARAM);
 
 class Control {
 public:
@@ -160,7 +160,7 @@ protected:
 
 private:
     friend LRESULT CALLBACK toolkitWindowProc(HWND, UINT, WPARAM, LPARAM);
-    friend LRESULT CALLBACK toolkitSubclassProc(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR);
+    friend LRESULT CALLBACK toolkitSubclassProc(HWND, UINT, WPARAM, LPARAM);
     void bind(HWND hwnd);
     void unbind();
     LRESULT dispatch(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -170,6 +170,7 @@ private:
     HWND hwnd_ = nullptr;
     bool ownClass_ = false;
     bool subclassed_ = false;
+    WNDPROC originalProc_ = nullptr;  // the class procedure of a subclassed stock window
     std::vector<std::unique_ptr<Control>> children_;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     Align align_ = Align::None;
