@@ -48,6 +48,12 @@ void MainWindow::RunSearch() {
     if (wholeWord)
         searchText = SearchBox->text();
     rules::SearchScan scan = rules::ScanCorpus(*corpus, searchText, wholeWord);
+    // The box was emptied while the queue was looked at: an empty word would match every
+    // verse. The view and the results are already cleared, so go back to the start state.
+    if (scan.blank) {
+        ResetToAllSurahs();
+        return;
+    }
 
     if (scan.resultItems.empty()) {
         MessageBoxA(nullptr, "Data yang anda cari tidak ditemukan", "Informasi",

@@ -112,4 +112,21 @@ TEST_F(Walk, AnEmptiedSearchBoxEndsTheWalk) {
     EXPECT_LT(empty.finds(), 1000);
 }
 
+TEST_F(Walk, AWholeWordBoxEmptiedBeforeTheScanGoesBackToTheStart) {
+    // An empty word read again after the one look at the queue would match every verse.
+    setChecked(*w->WholeWordCheck, true);
+    HWND box = w->SearchBox->handle();
+    SetWindowTextA(box, "musa");
+    PostMessageA(box, EM_SETSEL, 0, -1);
+    PostMessageA(box, WM_CLEAR, 0, 0);
+    ModalAnswer anyBox([](HWND dialog) { ModalAnswer::press(dialog, IDOK); });
+    pressKey(box, VK_RETURN);
+    EXPECT_EQ(anyBox.answered(), 0);
+    EXPECT_FALSE(w->searchMode);
+    EXPECT_TRUE(w->ResultItems->empty());
+    EXPECT_EQ(surahLabel(), "114 Surat");
+    EXPECT_EQ(countLabel(), "6,236 Ayat");
+    EXPECT_EQ(SendMessageA(w->SurahList->handle(), LB_GETCOUNT, 0, 0), 114);
+}
+
 }  // namespace
