@@ -11,32 +11,15 @@
 #include "app/FatalError.h"
 #include "app/MessageLoop.h"
 #include "toolkit/Application.h"
+#include "toolkit/CommonControls.h"
 #include "toolkit/Form.h"
 #include "ui/Unit1.h"
-
-namespace {
-
-// Every basic common-control class, before the first one is created; the newer entry point
-// is looked up, since an old system's library may not have it.
-void initialiseCommonControls() {
-    InitCommonControls();
-    using InitEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-    HMODULE library = GetModuleHandleA("comctl32.dll");
-    auto initEx = library ? reinterpret_cast<InitEx>(reinterpret_cast<void*>(
-                                GetProcAddress(library, "InitCommonControlsEx")))
-                          : nullptr;
-    if (initEx != nullptr) {
-        INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), 0xFF};
-        initEx(&classes);
-    }
-}
-
-}  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
     installRuntimeErrorTraps();
     Application::setExceptionHandler(ShowFatalExceptionAndExit);
-    initialiseCommonControls();
+    // Every basic common-control class, before the first one is created.
+    initCommonControls(0xFF);
     try {
         MainWindow* mainWindow = nullptr;
         std::unique_ptr<Form> mainForm = CreateMainWindow(mainWindow, nullptr);

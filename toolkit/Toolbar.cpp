@@ -1,36 +1,19 @@
 #include "toolkit/Toolbar.h"
 
+#include "toolkit/CommonControls.h"
+
 #include <commctrl.h>
 
 #include <algorithm>
 
 namespace {
 
-// Registers the toolbar class: the old entry point first, then the newer one where the
-// system's library has it.
-void initCommonControls() {
-    static const bool done = [] {
-        InitCommonControls();
-        using InitEx = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
-        HMODULE library = GetModuleHandleA("comctl32.dll");
-        auto initEx = library ? reinterpret_cast<InitEx>(reinterpret_cast<void*>(
-                                    GetProcAddress(library, "InitCommonControlsEx")))
-                              : nullptr;
-        if (initEx) {
-            INITCOMMONCONTROLSEX classes{sizeof(INITCOMMONCONTROLSEX), ICC_BAR_CLASSES};
-            initEx(&classes);
-        }
-        return true;
-    }();
-    (void)done;
-}
-
 const std::string noTooltip;
 
 }  // namespace
 
 Toolbar::Toolbar(Control& parent) : Control(&parent) {
-    initCommonControls();
+    initCommonControls(ICC_BAR_CLASSES);
     setBounds(0, 0, 150, 29);
     // The layout places the toolbar: it neither moves itself to the top of its parent nor
     // sizes itself.
