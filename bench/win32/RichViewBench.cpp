@@ -6,6 +6,8 @@
 #include "toolkit/RichView.h"
 
 #include <windows.h>
+
+#include "tests/win32/support/VerseText.h"
 #include <richedit.h>
 #include <commctrl.h>
 #include <algorithm>
@@ -29,27 +31,6 @@ public:
     }
 };
 
-std::string loadVerses(const std::string& path) {
-    std::string text;
-    if (FILE* file = std::fopen(path.c_str(), "rb")) {
-        char line[8192];
-        while (std::fgets(line, sizeof line, file)) {
-            std::string verse(line);
-            while (!verse.empty() && (verse.back() == '\n' || verse.back() == '\r')) {
-                verse.pop_back();
-            }
-            text += verse + "\r\n\r\n";
-        }
-        std::fclose(file);
-    }
-    // Up to 1.2 million characters with verse-like lines when the file is short or missing.
-    for (int n = 1; text.size() < 1'200'000; ++n) {
-        text += std::to_string(n / 200 + 1) + ":" + std::to_string(n % 200 + 1) +
-                ". Dan ingatlah ketika Tuhanmu berfirman kepada para malaikat, sesungguhnya "
-                "Aku hendak menjadikan seorang khalifah di muka bumi.\r\n\r\n";
-    }
-    return text;
-}
 
 std::string surahOne(const std::string& verses) {
     std::string text;
@@ -105,7 +86,7 @@ int main(int argc, char** argv) {
     InitCommonControls();
     const std::string path =
         argc > 1 ? argv[1] : std::string("Z:") + NURVELA_SOURCE_DIR + "/resources/quran_id.txt";
-    const std::string verses = loadVerses(path);
+    const std::string verses = verseText(path);
     const std::string small = surahOne(verses);
 
     BenchHost host;

@@ -5,6 +5,7 @@
 
 #include "toolkit/Control.h"
 #include "toolkit/RichView.h"
+#include "tests/win32/support/VerseText.h"
 
 #include <gtest/gtest.h>
 #include <windows.h>
@@ -110,23 +111,5 @@ inline COLORREF backgroundOf(const RichView& view) {
 // search that hits every verse puts into the reading view. Built from the translation when
 // the source tree is reachable, otherwise from generated verse-like lines.
 inline std::string verseText() {
-    std::string text;
-    std::string path = std::string("Z:") + NURVELA_SOURCE_DIR + "/resources/quran_id.txt";
-    if (FILE* file = std::fopen(path.c_str(), "rb")) {
-        char line[8192];
-        while (std::fgets(line, sizeof line, file)) {
-            std::string verse(line);
-            while (!verse.empty() && (verse.back() == '\n' || verse.back() == '\r')) {
-                verse.pop_back();
-            }
-            text += verse + "\r\n\r\n";
-        }
-        std::fclose(file);
-    }
-    for (int n = 1; text.size() < 1'200'000; ++n) {
-        text += std::to_string(n / 200 + 1) + ":" + std::to_string(n % 200 + 1) +
-                ". Dan ingatlah ketika Tuhanmu berfirman kepada para malaikat, sesungguhnya "
-                "Aku hendak menjadikan seorang khalifah di muka bumi.\r\n\r\n";
-    }
-    return text;
+    return verseText(std::string("Z:") + NURVELA_SOURCE_DIR + "/resources/quran_id.txt");
 }
