@@ -14,3 +14,14 @@ if [ -t 1 ]; then colour=true; fi
 "$here/$build/bench/bench/nurvela_bench" --benchmark_color=$colour "$packed"
 # The search scan against grep -ci, on the plain translation text.
 "$here/$build/bench/bench/ScanBench" "$here/resources/quran_id.txt"
+
+# Under Wine and Xvfb: the rich-text view's text replacement, the marking walk for "allah"
+# and the start-up against a program that only shows an empty window.
+win="$here/$build/win32/bench/win32"
+"$here/scripts/wine-prefix.sh"
+xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "
+    '$here/scripts/wine-run.sh' '$win/RichViewBench.exe' 'Z:$here/resources/quran_id.txt'
+    '$here/scripts/wine-run.sh' '$win/SearchWalkBench.exe' allah
+    '$here/scripts/wine-run.sh' '$win/StartupBench.exe' 'Z:$here/$build/win32/app/nurvela.exe' \
+        'Z:$win/StartupReference.exe' 9
+"
