@@ -1,5 +1,9 @@
 #!/usr/bin/env bash
-# Creates the project's Wine prefix once (build/wineprefix), so that tests do not pay for it.
+# Creates a Wine prefix once, so that programs and tests do not pay for it:
+#   build/wineprefix       for make run, make bench and the screenshots (Wine's usual settings)
+#   build/wineprefix-test  for make test (WINEPREFIX set by scripts/test.sh), with unmanaged
+#                          windows: without a window manager, Wine's X11 driver waits about two
+#                          seconds for every managed window it hides, and the tests open hundreds.
 # A program that crashes must end with its exit code, not wait behind Wine's crash dialog.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -14,4 +18,9 @@ if [ ! -f "$WINEPREFIX/.nurvela-no-crash-dialog" ]; then
     wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
     wineserver -w || true
     touch "$WINEPREFIX/.nurvela-no-crash-dialog"
+fi
+if [ "${NURVELA_UNMANAGED_WINDOWS:-}" = 1 ] && [ ! -f "$WINEPREFIX/.nurvela-unmanaged" ]; then
+    wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
+    wineserver -w || true
+    touch "$WINEPREFIX/.nurvela-unmanaged"
 fi
