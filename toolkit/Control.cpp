@@ -326,6 +326,7 @@ void Control::setFont(const FontDesc& f) {
     FontHandle old = std::move(fontHandle_);
     if (hwnd_) {
         SendMessageA(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), TRUE);
+        fontApplied();
     }
     // old is deleted here, after the window has let go of it.
     applyAutoSize();

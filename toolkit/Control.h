@@ -141,6 +141,8 @@ protected:
     virtual void windowDestroyed() {}
     // Called when the size changed, after the children were laid out.
     virtual void resized() {}
+    // Called after a new font was handed to the window (WM_SETFONT).
+    virtual void fontApplied() {}
     // Recomputes the size from the caption when auto-size is on.
     void applyAutoSize();
     // The brush for WM_CTLCOLOR* replies: the control's colour, cached per resolved RGB.

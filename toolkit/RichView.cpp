@@ -96,9 +96,51 @@ bool RichView::ensureWindow() {
 
 void RichView::applyWindowState() {
     send(WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), TRUE);
+    applyDefaultCharFormat();
     send(EM_SETEVENTMASK, 0, EventMask);
     send(EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(resolveColour(backgroundColor_)));
     send(EM_EXLIMITTEXT, 0, TextLimit);
+}
+
+void RichView::fontApplied() {
+    applyDefaultCharFormat();
+}
+
+int RichView::fontSizeTwips() {
+    HDC dc = GetDC(handle());
+    if (!dc) {
+        return 0;
+    }
+    HGDIOBJ old = SelectObject(dc, fontHandle());
+    TEXTMETRICA metrics{};
+    const bool measured = GetTextMetricsA(dc, &metrics);
+    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
+    SelectObject(dc, old);
+    ReleaseDC(handle(), dc);
+    if (!measured || dpi <= 0) {
+        return 0;
+    }
+    return MulDiv(metrics.tmHeight - metrics.tmInternalLeading, 1440, dpi);
+}
+
+void RichView::applyDefaultCharFormat() {
+    // The control takes a font's positive cell height as a negative character size, draws it
+    // right, but writes it into RTF as a negative \fs, and office software then drops the
+    // size and every bold mark with it. The same font given as a positive character height
+    // draws the same pixels and is written as it should be. It must become the default format
+    // and the format of the present text: either alone leaves the negative size somewhere.
+    const int twips = fontSizeTwips();
+    if (!handle() || twips <= 0) {
+        return;
+    }
+    CHARFORMATA format{};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_FACE | CFM_SIZE | CFM_BOLD;
+    format.yHeight = twips;
+    const std::string& face = font().face;
+    face.copy(format.szFaceName, LF_FACESIZE - 1);
+    send(EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+    send(EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
 }
 
 void RichView::setText(std::string_view text) {

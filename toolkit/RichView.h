@@ -71,6 +71,10 @@ public:
     // failure, with the system error in lastSaveError() and GetLastError().
     bool saveToFile(const std::string& path, StreamFormat format, bool selectionOnly = false);
 
+    // The character height of the view's font (cell height less internal leading), in twips:
+    // the size the view's text is drawn at and the size its RTF carries.
+    int fontSizeTwips();
+
     std::uint32_t charFormatSize() const { return charFormatSize_; }
     DWORD lastStreamError() const { return lastStreamError_; }
     DWORD lastSaveError() const { return lastSaveError_; }
@@ -78,6 +82,7 @@ public:
 protected:
     bool reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void windowDestroyed() override;
+    void fontApplied() override;
 
 private:
     static DWORD CALLBACK readCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* done);
@@ -87,6 +92,8 @@ private:
     bool ensureWindow();
     // Font, event mask, text limit, background and margin onto the current window.
     void applyWindowState();
+    // The font as the control's default and current character format, with a positive size.
+    void applyDefaultCharFormat();
     // The fast way to a new content: a fresh window with this view's state, text streamed in.
     bool replaceWithFreshWindow(std::string_view text);
     void changeSelFormat(const std::function<void(CHARFORMAT2A&)>& change);

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 #include <fstream>
 #include <sstream>
+#include <vector>
+#include <cstdlib>
 #include <string>
 
 namespace {
@@ -112,6 +114,44 @@ TEST_F(RichViewStreamTest, StreamsOutTheTextAndRtfWithItsBold) {
     EXPECT_EQ(document.rfind("{\\rtf", 0), 0u) << document.substr(0, 40);
     EXPECT_NE(document.find("\\b"), std::string::npos);
     EXPECT_NE(document.find("Tuhan seluruh alam"), std::string::npos);
+}
+
+// Every font size an RTF document gives (\fsN, in half points).
+std::vector<int> fontSizesIn(const std::string& document) {
+    std::vector<int> sizes;
+    for (std::size_t at = document.find("\\fs"); at != std::string::npos;
+         at = document.find("\\fs", at + 3)) {
+        sizes.push_back(std::atoi(document.c_str() + at + 3));
+    }
+    return sizes;
+}
+
+// Office software drops a negative size and every bold mark with it: the RTF carries the
+// size the view draws, positive, after a small and a large text, and after a font change.
+TEST_F(RichViewStreamTest, RtfCarriesThePositiveSizeTheViewDraws) {
+    const auto expectSizeOfTheView = [this](const char* when) {
+        boldSecondVerse();
+        MemoryStream rtf;
+        ASSERT_TRUE(view.streamOut(rtf, StreamFormat::Rtf));
+        const std::string document = contentOf(rtf);
+        const std::vector<int> sizes = fontSizesIn(document);
+        ASSERT_FALSE(sizes.empty()) << when << ": " << document.substr(0, 300);
+        for (int halfPoints : sizes) {
+            EXPECT_GT(halfPoints, 0) << when;
+            EXPECT_NEAR(halfPoints * 10, view.fontSizeTwips(), 5) << when;
+        }
+    };
+    ASSERT_GT(view.fontSizeTwips(), 0);
+    expectSizeOfTheView("small text");
+    std::string large;
+    while (large.size() < 64 * 1024)  // big enough for the view to take a fresh window
+        large += Verses;
+    view.setText(large);
+    view.setText(Verses);
+    expectSizeOfTheView("after a large text");
+    view.setFontHeight(20);
+    view.setText(Verses);
+    expectSizeOfTheView("after a font change");
 }
 
 TEST_F(RichViewStreamTest, StreamOutIntoAFullStreamFails) {
