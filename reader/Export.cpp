@@ -27,11 +27,21 @@ std::string systemMessage(DWORD error) {
     return text;
 }
 
+// The file and the system's reason, over `owner`.
+void reportSaveFailure(HWND owner, const std::string& path, DWORD error) {
+    const std::string message =
+        "File tidak dapat disimpan:\r\n" + path + "\r\n\r\n" + systemMessage(error);
+    MessageBoxA(owner, message.c_str(), "Simpan", MB_OK | MB_ICONERROR);
+}
+
 }  // namespace
 
 void MainWindow::ExportCommand() {
     SaveDialog->filter = "Rich Text Format (*.rtf)|*.RTF|Text File (*.txt)|*.TXT";
     SaveDialog->saveMode = true;
+    // A name too long for any file is answered while the dialog is still open, so the user
+    // can shorten it there.
+    SaveDialog->onNameRefused = reportSaveFailure;
     if (!SaveDialog->execute()) {
         return;
     }
@@ -45,9 +55,7 @@ void MainWindow::ExportCommand() {
     }
     // The view wrote to a file of its own beside the target, so whatever stood under this
     // name is still there; the user only needs to know that this save did not happen.
-    const std::string message = "File tidak dapat disimpan:\r\n" + path + "\r\n\r\n" +
-                                systemMessage(ReadingView->lastSaveError());
-    MessageBoxA(MainForm->handle(), message.c_str(), "Simpan", MB_OK | MB_ICONERROR);
+    reportSaveFailure(MainForm->handle(), path, ReadingView->lastSaveError());
 }
 
 void MainWindow::SelectAllCommand() {
