@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <fstream>
@@ -74,6 +75,14 @@ std::string systemReason(DWORD error) {
                    reason, sizeof reason, nullptr);
     const std::string text = reason;
     return text.substr(0, text.find_first_of("\r\n"));
+}
+
+// The message box's text without its line breaks: a long path is shown over several lines.
+std::string joinedLines(std::string text) {
+    text.erase(
+        std::remove_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }),
+        text.end());
+    return text;
 }
 
 // Runs an action once, when a top-level dialog of this thread is destroyed: after the dialog
@@ -275,7 +284,7 @@ TEST_F(ExportTest, AFailedSaveNamesFileAndReasonAndKeepsTheOldFile) {
             ModalAnswer::press(dialog, IDYES);
             return;
         }
-        message = text;
+        message = joinedLines(text);
         boxOwner = GetWindow(dialog, GW_OWNER);
         ModalAnswer::press(dialog, IDOK);
     });
@@ -298,7 +307,7 @@ TEST_F(ExportTest, AFolderThatVanishedAfterTheDialogIsNamedWithItsReason) {
     std::string message;
     HWND boxOwner = nullptr;
     ModalAnswer box(ModalAnswer::Kind::MessageBox, [&](HWND dialog) {
-        message = ModalAnswer::messageText(dialog);
+        message = joinedLines(ModalAnswer::messageText(dialog));
         boxOwner = GetWindow(dialog, GW_OWNER);
         ModalAnswer::press(dialog, IDOK);
     });
@@ -320,8 +329,12 @@ TEST_F(ExportTest, ANameTooLongForAFileIsRefusedInTheOpenDialogWithItsReason) {
         const std::string typed = folder + "\\" + std::string(length, 'n');
         std::string message;
         ModalAnswer::Kind over = ModalAnswer::Kind::AnyDialog;
+        int boxWidth = 0;
         ModalAnswer box(ModalAnswer::Kind::MessageBox, [&](HWND dialog) {
-            message = ModalAnswer::messageText(dialog);
+            message = joinedLines(ModalAnswer::messageText(dialog));
+            RECT box{};
+            GetWindowRect(dialog, &box);
+            boxWidth = box.right - box.left;
             const HWND owner = GetWindow(dialog, GW_OWNER);
             over = ModalAnswer::kindOf(owner);
             ModalAnswer::press(dialog, IDOK);
@@ -335,6 +348,7 @@ TEST_F(ExportTest, ANameTooLongForAFileIsRefusedInTheOpenDialogWithItsReason) {
         EXPECT_NE(message.find(systemReason(ERROR_FILENAME_EXCED_RANGE)), std::string::npos)
             << message;
         EXPECT_EQ(over, ModalAnswer::Kind::SaveDialog) << "shown over the open dialog";
+        EXPECT_LT(boxWidth, GetSystemMetrics(SM_CXSCREEN) / 2) << "the long name is wrapped";
         EXPECT_EQ(window->SaveDialog->fileName, "") << "the run ended as cancelled";
         EXPECT_EQ(readFile(folder + "\\lama.rtf"), "isi lama");
         EXPECT_EQ(filesInFolder(), 1);
