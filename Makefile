@@ -1,13 +1,13 @@
 # The two commands of the README:
 #   make run    installs what is missing, builds nurvela.exe and starts it (under Wine on Linux)
 #   make test   installs what is missing, builds the native and the Windows trees, runs every test
-# Further targets: make bench, make fuzz-split, make fuzz-decompress (see README).
+# Further targets: make dist, make bench, make fuzz-split, make fuzz-decompress (see README).
 
 BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_GEN := -G Ninja
 
-.PHONY: run test setup native win32 bench fuzz-split fuzz-decompress screenshots clean
+.PHONY: run test setup native win32 dist bench fuzz-split fuzz-decompress screenshots clean
 
 setup:
 	@scripts/setup.sh
@@ -32,6 +32,9 @@ screenshots: win32
 
 test: native win32
 	@scripts/test.sh $(BUILD)
+
+dist: win32
+	@scripts/dist.sh $(BUILD)
 
 bench: setup win32
 	@cmake -S . -B $(BUILD)/bench $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release -DNURVELA_BENCH=ON >/dev/null

@@ -27,11 +27,36 @@ std::string systemMessage(DWORD error) {
     return text;
 }
 
+// A long path over several lines, broken after a "\\" where one is near, so that the box
+// stays narrower than the screen and the whole name can be read.
+std::string wrappedPath(const std::string& path) {
+    constexpr std::size_t Width = 64;
+    std::string lines;
+    std::size_t from = 0;
+    while (path.size() - from > Width) {
+        std::size_t cut = path.rfind('\\', from + Width - 1);
+        cut = cut == std::string::npos || cut < from + Width / 2 ? from + Width : cut + 1;
+        lines.append(path, from, cut - from).append("\r\n");
+        from = cut;
+    }
+    return lines.append(path, from);
+}
+
+// The file and the system's reason, over `owner`.
+void reportSaveFailure(HWND owner, const std::string& path, DWORD error) {
+    const std::string message =
+        "File tidak dapat disimpan:\r\n" + wrappedPath(path) + "\r\n\r\n" + systemMessage(error);
+    MessageBoxA(owner, message.c_str(), "Simpan", MB_OK | MB_ICONERROR);
+}
+
 }  // namespace
 
 void MainWindow::ExportCommand() {
     SaveDialog->filter = "Rich Text Format (*.rtf)|*.RTF|Text File (*.txt)|*.TXT";
     SaveDialog->saveMode = true;
+    // A name too long for any file is answered while the dialog is still open, so the user
+    // can shorten it there.
+    SaveDialog->onNameRefused = reportSaveFailure;
     if (!SaveDialog->execute()) {
         return;
     }
@@ -45,9 +70,7 @@ void MainWindow::ExportCommand() {
     }
     // The view wrote to a file of its own beside the target, so whatever stood under this
     // name is still there; the user only needs to know that this save did not happen.
-    const std::string message = "File tidak dapat disimpan:\r\n" + path + "\r\n\r\n" +
-                                systemMessage(ReadingView->lastSaveError());
-    MessageBoxA(MainForm->handle(), message.c_str(), "Simpan", MB_OK | MB_ICONERROR);
+    reportSaveFailure(MainForm->handle(), path, ReadingView->lastSaveError());
 }
 
 void MainWindow::SelectAllCommand() {

@@ -32,6 +32,10 @@ packages=(
     googletest libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
     wine wine32:i386 xvfb xauth x11-utils imagemagick fonts-liberation
+    python3 zip
+    # The office suite the export tests read the saved files back with. It is large (several
+    # hundred megabytes with what it pulls in); only its Writer part without a desktop front end.
+    libreoffice-writer-nogui
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commdlg.h>
 
+#include <functional>
 #include <string>
 
 class SaveDialog {
@@ -34,8 +35,21 @@ public:
     std::string initialDirectory;
     DWORD options = DefaultOptions;
 
+    // When set, a name confirmed in the dialog that no file can have (a path over MAX_PATH - 1
+    // characters or a name part over 255, the type's extension counted when the dialog would
+    // add it) is refused before the dialog handles it: the dialog stays open for a shorter
+    // name and this is called with the open dialog, the path and the system error. Some
+    // systems' dialogs overrun their own buffers on such a name.
+    std::function<void(HWND dialog, const std::string& path, DWORD error)> onNameRefused;
+
     // Shows the dialog modally. True when the user confirmed a file name.
     bool execute();
+
+    // The path the dialog makes of `typed` in `folder`, with `extension` added when the name
+    // part has none; and whether a file can have it (see onNameRefused).
+    static std::string pathOf(const std::string& folder, const std::string& typed,
+                              const std::string& extension);
+    static bool fitsAFileName(const std::string& path);
 
     // The filter as the dialog wants it: every "|" after the first character turned into a
     // NUL, ending in two NULs.
@@ -43,4 +57,9 @@ public:
 
 private:
     HWND effectiveOwner() const;
+    // The extension of the type chosen in the open dialog, from the filter's pattern (".RTF").
+    std::string chosenExtension(HWND dialog) const;
+    static UINT_PTR CALLBACK hook(HWND child, UINT msg, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK guard(HWND dialog, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                  DWORD_PTR self);
 };

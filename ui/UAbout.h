@@ -7,6 +7,8 @@
 
 #include <memory>
 
+#include "NurvelaVersion.h"
+
 class Form;
 class Control;
 class RichView;
@@ -41,8 +43,8 @@ struct AboutWindow {
     void ReleaseBands();
 };
 
-// The product title on the band, with two blanks before the version.
-inline constexpr const char* AboutTitle = "Nurvela  v1.5";
+// The product title on the band, with two blanks before the version ("Nurvela  v1.5").
+inline constexpr const char* AboutTitle = "Nurvela  v" NURVELA_VERSION_SHORT;
 // The one-line credit under the title.
 inline constexpr const char* AboutCredit =
     "Terjemahan: paket quran-json 3.1.2, lisensi CC BY-SA 4.0";

@@ -5,7 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
+#include <functional>
 #include <fstream>
 #include <iterator>
 #include <memory>
@@ -64,6 +66,58 @@ void setClipboardText(const std::string& text) {
     SetClipboardData(CF_TEXT, data);
     CloseClipboard();
 }
+
+// The system's own words for an error, first line, looked up here independently of the
+// program.
+std::string systemReason(DWORD error) {
+    char reason[256] = {};
+    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr, error, 0,
+                   reason, sizeof reason, nullptr);
+    const std::string text = reason;
+    return text.substr(0, text.find_first_of("\r\n"));
+}
+
+// The message box's text without its line breaks: a long path is shown over several lines.
+std::string joinedLines(std::string text) {
+    text.erase(
+        std::remove_if(text.begin(), text.end(), [](char c) { return c == '\r' || c == '\n'; }),
+        text.end());
+    return text;
+}
+
+// Runs an action once, when a top-level dialog of this thread is destroyed: after the dialog
+// accepted a name and before the code that called it goes on.
+class WhenADialogCloses {
+public:
+    explicit WhenADialogCloses(std::function<void()> action) : action_(std::move(action)) {
+        current_ = this;
+        hook_ = SetWindowsHookExA(WH_CBT, watch, nullptr, GetCurrentThreadId());
+    }
+    ~WhenADialogCloses() {
+        UnhookWindowsHookEx(hook_);
+        current_ = nullptr;
+    }
+    WhenADialogCloses(const WhenADialogCloses&) = delete;
+    WhenADialogCloses& operator=(const WhenADialogCloses&) = delete;
+
+private:
+    static LRESULT CALLBACK watch(int code, WPARAM wParam, LPARAM lParam) {
+        const HWND window = reinterpret_cast<HWND>(wParam);
+        char name[16] = {};
+        if (code == HCBT_DESTROYWND && current_ && current_->action_ &&
+            GetClassNameA(window, name, sizeof name) && std::string(name) == "#32770" &&
+            !(GetWindowLongA(window, GWL_STYLE) & WS_CHILD)) {
+            auto action = std::move(current_->action_);
+            current_->action_ = nullptr;
+            action();
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    static inline WhenADialogCloses* current_ = nullptr;
+    std::function<void()> action_;
+    HHOOK hook_ = nullptr;
+};
 
 // A click on toolbar entry `index`, as the toolbar reports it to its parent.
 void clickToolbarButton(Toolbar& bar, int index) {
@@ -217,12 +271,7 @@ TEST_F(ExportTest, AFailedSaveNamesFileAndReasonAndKeepsTheOldFile) {
     writeFile(target, "isi lama");
     ASSERT_TRUE(SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_READONLY));
 
-    // The system's own reason, looked up here independently of the program.
-    char reason[256] = {};
-    FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                   ERROR_ACCESS_DENIED, 0, reason, sizeof reason, nullptr);
-    std::string expectedReason = reason;
-    expectedReason = expectedReason.substr(0, expectedReason.find_first_of("\r\n"));
+    const std::string expectedReason = systemReason(ERROR_ACCESS_DENIED);
 
     std::string message;
     HWND boxOwner = nullptr;
@@ -235,7 +284,7 @@ TEST_F(ExportTest, AFailedSaveNamesFileAndReasonAndKeepsTheOldFile) {
             ModalAnswer::press(dialog, IDYES);
             return;
         }
-        message = text;
+        message = joinedLines(text);
         boxOwner = GetWindow(dialog, GW_OWNER);
         ModalAnswer::press(dialog, IDOK);
     });
@@ -249,6 +298,61 @@ TEST_F(ExportTest, AFailedSaveNamesFileAndReasonAndKeepsTheOldFile) {
     SetFileAttributesA(target.c_str(), FILE_ATTRIBUTE_NORMAL);
     EXPECT_EQ(readFile(target), "isi lama");
     EXPECT_EQ(filesInFolder(), 1) << "no half-written file left beside it";
+}
+
+TEST_F(ExportTest, AFolderThatVanishedAfterTheDialogIsNamedWithItsReason) {
+    const std::string inner = folder + "\\bab";
+    ASSERT_TRUE(CreateDirectoryA(inner.c_str(), nullptr));
+    writeFile(folder + "\\lama.rtf", "isi lama");
+    std::string message;
+    HWND boxOwner = nullptr;
+    ModalAnswer box(ModalAnswer::Kind::MessageBox, [&](HWND dialog) {
+        message = joinedLines(ModalAnswer::messageText(dialog));
+        boxOwner = GetWindow(dialog, GW_OWNER);
+        ModalAnswer::press(dialog, IDOK);
+    });
+    WhenADialogCloses vanish([&] { RemoveDirectoryA(inner.c_str()); });
+    exportAs(0, inner + "\\hasil");
+
+    EXPECT_FALSE(exists(inner)) << "the folder went while the dialog closed";
+    EXPECT_NE(lower(message).find(lower(inner + "\\hasil.rtf")), std::string::npos) << message;
+    EXPECT_NE(message.find(systemReason(ERROR_PATH_NOT_FOUND)), std::string::npos) << message;
+    EXPECT_EQ(boxOwner, mainForm->handle());
+    EXPECT_EQ(readFile(folder + "\\lama.rtf"), "isi lama");
+    EXPECT_EQ(filesInFolder(), 1) << "nothing written anywhere else";
+}
+
+// The system's dialog overran its own buffers on such names and ended the process.
+TEST_F(ExportTest, ANameTooLongForAFileIsRefusedInTheOpenDialogWithItsReason) {
+    writeFile(folder + "\\lama.rtf", "isi lama");
+    for (const std::size_t length : {256u, 300u}) {
+        const std::string typed = folder + "\\" + std::string(length, 'n');
+        std::string message;
+        ModalAnswer::Kind over = ModalAnswer::Kind::AnyDialog;
+        int boxWidth = 0;
+        ModalAnswer box(ModalAnswer::Kind::MessageBox, [&](HWND dialog) {
+            message = joinedLines(ModalAnswer::messageText(dialog));
+            RECT box{};
+            GetWindowRect(dialog, &box);
+            boxWidth = box.right - box.left;
+            const HWND owner = GetWindow(dialog, GW_OWNER);
+            over = ModalAnswer::kindOf(owner);
+            ModalAnswer::press(dialog, IDOK);
+            // The dialog is still open for a shorter name; the user gives up.
+            ModalAnswer::press(owner, IDCANCEL);
+        });
+        exportAs(0, typed);
+
+        EXPECT_EQ(box.answered(), 1) << length;
+        EXPECT_NE(lower(message).find(lower(typed + ".rtf")), std::string::npos) << message;
+        EXPECT_NE(message.find(systemReason(ERROR_FILENAME_EXCED_RANGE)), std::string::npos)
+            << message;
+        EXPECT_EQ(over, ModalAnswer::Kind::SaveDialog) << "shown over the open dialog";
+        EXPECT_LT(boxWidth, GetSystemMetrics(SM_CXSCREEN) / 2) << "the long name is wrapped";
+        EXPECT_EQ(window->SaveDialog->fileName, "") << "the run ended as cancelled";
+        EXPECT_EQ(readFile(folder + "\\lama.rtf"), "isi lama");
+        EXPECT_EQ(filesInFolder(), 1);
+    }
 }
 
 TEST_F(ExportTest, ASuccessfulSaveOverAnExistingFileIsSilent) {

@@ -17,6 +17,23 @@ void CALLBACK pressSaveAgain(HWND save, UINT, UINT_PTR timer, DWORD) {
 
 const char ExportFilter[] = "Rich Text Format (*.rtf)|*.RTF|Text File (*.txt)|*.TXT";
 
+// What the dialog would make of a typed name, and whether a file can have it.
+TEST(SaveDialogNames, TypedNamesBecomePathsWithTheTypesExtensionAndLongOnesAreNoFileNames) {
+    EXPECT_EQ(SaveDialog::pathOf("C:\\data", "hasil", ".RTF"), "C:\\data\\hasil.RTF");
+    EXPECT_EQ(SaveDialog::pathOf("C:\\data\\", "hasil.txt", ".RTF"), "C:\\data\\hasil.txt");
+    EXPECT_EQ(SaveDialog::pathOf("C:\\data", "D:\\x\\hasil", ".TXT"), "D:\\x\\hasil.TXT");
+    EXPECT_EQ(SaveDialog::pathOf("C:\\data", "\\x\\hasil", ""), "C:\\x\\hasil");
+    EXPECT_EQ(SaveDialog::pathOf("C:\\a.b", "hasil", ".RTF"), "C:\\a.b\\hasil.RTF")
+        << "a dot in the folder is no extension";
+
+    EXPECT_TRUE(SaveDialog::fitsAFileName("C:\\" + std::string(255, 'n')));
+    EXPECT_FALSE(SaveDialog::fitsAFileName("C:\\" + std::string(256, 'n')));
+    EXPECT_FALSE(SaveDialog::fitsAFileName("C:\\" + std::string(256, 'n') + "\\x"));
+    const std::string deep = "C:\\" + std::string(200, 'a') + "\\";
+    EXPECT_TRUE(SaveDialog::fitsAFileName(deep + std::string(MAX_PATH - 1 - deep.size(), 'n')));
+    EXPECT_FALSE(SaveDialog::fitsAFileName(deep + std::string(MAX_PATH - deep.size(), 'n')));
+}
+
 TEST(SaveDialogFilter, PipesBecomeNulsAndTheListEndsInTwo) {
     const std::string list = SaveDialog::nativeFilter("A (*.a)|*.A|B|*.B");
     EXPECT_EQ(list, std::string("A (*.a)\0*.A\0B\0*.B\0", 18));
