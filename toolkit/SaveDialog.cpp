@@ -23,6 +23,18 @@ std::string dialogText(HWND dialog, UINT message) {
     return text.data();
 }
 
+// Whether the system shows the classic Explorer-style dialog for this record anyway: Wine
+// (whose dialog is the one that overruns) and Windows before Vista. From Vista on, a hook
+// would trade the system's own dialog, which refuses such names itself, for the classic one.
+bool classicDialogAnyway() {
+    if (GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version")) {
+        return true;
+    }
+    OSVERSIONINFOA version{};
+    version.dwOSVersionInfoSize = sizeof version;
+    return GetVersionExA(&version) && version.dwMajorVersion < 6;
+}
+
 }  // namespace
 
 std::string SaveDialog::pathOf(const std::string& folder, const std::string& typed,
@@ -145,7 +157,7 @@ bool SaveDialog::execute() {
     record.lpstrInitialDir = initialDirectory.empty() ? nullptr : initialDirectory.c_str();
     record.lpstrTitle = title.empty() ? nullptr : title.c_str();
     record.Flags = options;
-    if (onNameRefused) {
+    if (onNameRefused && classicDialogAnyway()) {
         record.Flags |= OFN_ENABLEHOOK;
         record.lpfnHook = hook;
     }

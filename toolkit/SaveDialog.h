@@ -38,8 +38,9 @@ public:
     // When set, a name confirmed in the dialog that no file can have (a path over MAX_PATH - 1
     // characters or a name part over 255, the type's extension counted when the dialog would
     // add it) is refused before the dialog handles it: the dialog stays open for a shorter
-    // name and this is called with the open dialog, the path and the system error. Some
-    // systems' dialogs overrun their own buffers on such a name.
+    // name and this is called with the open dialog, the path and the system error. Wine's
+    // dialog overruns its own buffers on such a name; where the system's dialog is the newer
+    // one, which refuses such names itself, nothing is hooked and its look stays.
     std::function<void(HWND dialog, const std::string& path, DWORD error)> onNameRefused;
 
     // Shows the dialog modally. True when the user confirmed a file name.
