@@ -11,8 +11,10 @@ namespace {
 // "255", "255-257": one run of verses that follow one another.
 void appendRun(std::string& out, int first, int last) {
     out += std::to_string(first);
-    if (last != first)
-        out += "-" + std::to_string(last);
+    if (last != first) {
+        out += '-';
+        out += std::to_string(last);
+    }
 }
 
 bool isLineBreak(char c) {
@@ -43,7 +45,9 @@ std::string FormatCitation(std::vector<surah::VerseRef> verses) {
             out += "; ";
         out += "QS. ";
         out += CitationName(s);
-        out += " [" + std::to_string(s) + "]: ";
+        out += " [";
+        out += std::to_string(s);
+        out += "]: ";
         bool firstRun = true;
         while (i < verses.size() && verses[i].surah == s) {
             const int first = verses[i].verse;
