@@ -97,11 +97,4 @@ TEST_F(CopyWithCitation, WithNothingSelectedTheVerseAtTheCaretIsCopiedWhole) {
     EXPECT_EQ(clipboardText(), "sebelum");
 }
 
-TEST_F(CopyWithCitation, AHeadingAloneIsCopiedWithoutACitation) {
-    searchWithEnter("yahya");
-    select(0, 9);
-    clickKutip();
-    EXPECT_EQ(clipboardText(), "S U R A T");
-}
-
 }  // namespace

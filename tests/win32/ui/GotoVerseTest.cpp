@@ -1,5 +1,5 @@
-// "Ke Ayat" and the main window's keyboard shortcuts, on the real main window, with keys as
-// the keyboard delivers them and the modal window answered from inside its own loop.
+// "Ke Ayat" on the real main window, opened with Ctrl+G as the keyboard delivers it and
+// answered from inside its own modal run.
 #include "ui/UGotoVerse.h"
 
 #include <windows.h>

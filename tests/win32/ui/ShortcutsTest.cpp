@@ -1,7 +1,6 @@
 // The main window's keyboard shortcuts, pressed as the keyboard delivers them: from any
 // control, and never while a modal window keeps the main window from taking input.
 #include <windows.h>
-#include <richedit.h>
 #include <gtest/gtest.h>
 
 #include <string>
