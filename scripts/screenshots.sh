@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Takes the documentation screenshots from the real program: starts nurvela.exe under Xvfb,
 # searches for a word (hits in bold), saves the main window, opens the About window and saves
-# it, then closes both. Writes docs/main-window.png and docs/about-window.png.
+# it, opens "Ke Ayat" with Ctrl+G and saves it, then closes them all. Writes
+# docs/main-window.png, docs/about-window.png and docs/goto-verse.png.
 #   scripts/screenshots.sh [build folder] [search word]
 set -euo pipefail
 build="${1:-build}"
@@ -45,6 +46,13 @@ sleep 1
 shoot "$rect" "$here/docs/about-window.png"
 
 run "$driver" close " Tentang Program"
+sleep 1
+
+rect=$(run "$driver" goto Nurvela "Al-Baqarah 255" | tr -d '\r')
+sleep 1
+shoot "$rect" "$here/docs/goto-verse.png"
+
+run "$driver" close "Ke Ayat"
 sleep 1
 run "$driver" close Nurvela
 # The reader ends by itself after the close; one that does not is stopped by the trap.

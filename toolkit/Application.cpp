@@ -1,6 +1,7 @@
 #include "toolkit/Application.h"
 
 #include "toolkit/Form.h"
+#include "toolkit/ShortcutTable.h"
 
 #include <cstdlib>
 #include <utility>
@@ -56,6 +57,9 @@ void Application::processMessages() {
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             state().terminated = true;
+            continue;
+        }
+        if (dispatchShortcut(msg)) {
             continue;
         }
         TranslateMessage(&msg);

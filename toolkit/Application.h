@@ -30,7 +30,8 @@ public:
     static void setTerminated(bool on);
 
     // Handles every message already in the thread's queue and returns; never waits. WM_QUIT
-    // sets terminated and is not dispatched.
+    // sets terminated and is not dispatched; a key-down that is a shortcut of its form runs
+    // the shortcut instead (dispatchShortcut).
     static void processMessages();
     // The message loop on form: running set, form registered and shown, WaitMessage and
     // processMessages until terminated, then running cleared, the window forgotten and the

@@ -18,6 +18,12 @@ std::string EditBox::text() const {
     return value;
 }
 
+void EditBox::selectAll() {
+    if (handle()) {
+        SendMessageA(handle(), EM_SETSEL, 0, -1);
+    }
+}
+
 bool EditBox::edge3D() const {
     return handle() && (GetWindowLongA(handle(), GWL_EXSTYLE) & WS_EX_CLIENTEDGE) != 0;
 }

@@ -13,6 +13,8 @@ public:
     // What the box shows now, typing included. (caption() is the text the program set last.)
     std::string text() const;
     void setText(const std::string& text) { setCaption(text); }
+    // Selects the whole text, so that typing replaces it.
+    void selectAll();
 
     // On: the sunken 3-D edge. Off: a one-pixel flat border instead.
     bool edge3D() const;

@@ -126,6 +126,9 @@ void Form::showModal() {
         if (got < 0) {
             break;
         }
+        if (dispatchShortcut(msg)) {
+            continue;
+        }
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "toolkit/Control.h"
+#include "toolkit/ShortcutTable.h"
 
 #include <functional>
 #include <memory>
@@ -17,6 +18,8 @@ public:
     // A close request (close box, Alt+F4, WM_CLOSE). accept arrives true; leaving it true
     // unhooks the slot, so it never runs twice, and lets the close go ahead.
     std::function<void(Control& sender, bool& accept)> onClose;
+    // Keys that run an action wherever the focus is in the form (see ShortcutTable.h).
+    ShortcutTable shortcuts;
 
     // owner: the form this one stays above (and disables while it runs modally), or null.
     explicit Form(Form* owner = nullptr, const std::string& caption = {});

@@ -13,7 +13,9 @@
 //
 // Slots. Events are std::function members (onClick, onMouseMove, onMouseDown, onKeyDown,
 // onPaint, onShow, onResize, onClose, onSelectionChange, onDoubleClick). An empty slot does
-// nothing; every slot receives the sending control first.
+// nothing; every slot receives the sending control first. A form's shortcuts (ShortcutTable)
+// are actions bound to keys: the pumps run them, in place of the key, for the enabled form
+// that holds the focus.
 //
 // Dispatch and reflection. One window procedure serves the toolkit's own window class and one
 // subclass procedure the system classes; both find the object bound to the HWND and call its

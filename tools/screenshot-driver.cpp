@@ -8,6 +8,8 @@
 //   screenshot-driver.exe search <caption> <text>   types text into the search box, clicks
 //                                                   "Cari", waits for the word count
 //   screenshot-driver.exe about <caption>           clicks "??", waits for the About window
+//   screenshot-driver.exe goto <caption> <text>     presses Ctrl+G, waits for the "Ke Ayat"
+//                                                   window and types text into it
 //   screenshot-driver.exe close <caption>           asks the window to close
 //
 // Built by the script with the MinGW compiler; not part of the program.
@@ -135,12 +137,47 @@ int about(HWND top) {
     return 1;
 }
 
+// Ctrl+G as the keyboard sends it: the reader reads the Ctrl key's state along with the G,
+// which a posted message would not carry.
+void pressCtrlG(HWND top) {
+    SetForegroundWindow(top);
+    INPUT keys[4] = {};
+    const WORD codes[4] = {VK_CONTROL, 'G', 'G', VK_CONTROL};
+    for (int i = 0; i < 4; ++i) {
+        keys[i].type = INPUT_KEYBOARD;
+        keys[i].ki.wVk = codes[i];
+        keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+    }
+    SendInput(4, keys, sizeof(INPUT));
+}
+
+int gotoVerse(HWND top, const char* text) {
+    for (DWORD waited = 0; waited < TimeoutMs; waited += PollMs) {
+        if (waited % 5000 == 0 && IsWindowEnabled(top)) {
+            pressCtrlG(top);
+        }
+        HWND dialog = FindWindowA(nullptr, "Ke Ayat");
+        if (dialog && IsWindowVisible(dialog)) {
+            HWND box = findChild(dialog, "Edit", nullptr);
+            if (!box) {
+                break;
+            }
+            SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+            SendMessageA(box, EM_SETSEL, 0, -1);
+            return printRect(dialog);
+        }
+        Sleep(PollMs);
+    }
+    std::fprintf(stderr, "the \"Ke Ayat\" window did not open\n");
+    return 1;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr,
-                     "usage: screenshot-driver.exe wait|search|about|close <caption> [text]\n");
+        std::fprintf(
+            stderr, "usage: screenshot-driver.exe wait|search|goto|about|close <caption> [text]\n");
         return 2;
     }
     const std::string command = argv[1];
@@ -153,6 +190,9 @@ int main(int argc, char** argv) {
     }
     if (command == "search" && argc > 3) {
         return search(top, argv[3]);
+    }
+    if (command == "goto" && argc > 3) {
+        return gotoVerse(top, argv[3]);
     }
     if (command == "about") {
         return about(top);

@@ -71,6 +71,13 @@ void wireEvents(MainWindow& w) {
     w.ViewToolbar->onButtonClick(1, [&w] { w.ExportCommand(); });
     w.ViewToolbar->onButtonClick(3, [&w] { w.SelectAllCommand(); });
     w.ViewToolbar->onButtonClick(4, [&w] { w.CopyCommand(); });
+    w.ViewToolbar->onButtonClick(5, [&w] { w.CopyWithCitationCommand(); });
+    // Keys that work wherever the focus is in the window, while no modal window is open.
+    ShortcutTable& keys = w.MainForm->shortcuts;
+    keys.add({'F', CtrlKey}, [&w] { w.FocusSearchBox(); });
+    keys.add({'S', CtrlKey}, [&w] { w.ExportCommand(); });
+    keys.add({'G', CtrlKey}, [&w] { w.GotoVerseCommand(); });
+    keys.add({'C', CtrlKey | ShiftKey}, [&w] { w.CopyWithCitationCommand(); });
 }
 
 }  // namespace
@@ -194,7 +201,7 @@ std::unique_ptr<Form> CreateMainWindow(MainWindow*& place, Form* parent) {
     w.ViewPanel = &w.BodyPanel->add<Panel>(PanelEdge::Lowered);
     w.ViewPanel->setAlign(Align::Client);
 
-    // 23. The toolbar: save, select all, copy.
+    // 23. The toolbar: save, select all, copy, copy with the citation.
     w.ViewToolbar = &w.ViewPanel->add<Toolbar>();
     w.ViewToolbar->setAlign(Align::Top);
     w.ViewToolbar->addStandardImages(IDB_STD_SMALL_COLOR);
@@ -204,6 +211,7 @@ std::unique_ptr<Form> CreateMainWindow(MainWindow*& place, Form* parent) {
     w.ViewToolbar->addSeparator();
     w.ViewToolbar->addButton("Pilih Semua", 15 + HIST_ADDTOFAVORITES, "Pilih semua text");
     w.ViewToolbar->addButton("Copy", STD_COPY, "Copy data ke clipboard");
+    w.ViewToolbar->addButton("Kutip", STD_PROPERTIES, "Copy dengan rujukan ayat");
     if (isXpOrLater()) {
         w.ViewToolbar->changeStyle(TBSTYLE_WRAPABLE, 0);
         w.ViewToolbar->setTransparent(true);

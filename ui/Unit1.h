@@ -99,6 +99,12 @@ struct MainWindow {
     void ExportCommand();
     void SelectAllCommand();
     void CopyCommand();
+
+    // Going to a verse, copying with the citation, the search box from the keyboard.
+    void GotoVerseCommand();
+    void ShowVerse(int s, int a);
+    void CopyWithCitationCommand();
+    void FocusSearchBox();
 };
 
 // Builds the record, the window tree and the wiring, all hidden; stores the record in place

@@ -1,10 +1,12 @@
 // The main window's own commands and events: moving the window by its surface, keeping the
 // About button at the right edge, painting the bands, the keyboard shortcuts of the search
-// box and the surah list, the search button and the two colour commands.
+// box and the surah list, the search button, the two colour commands and the search box
+// reached from the keyboard.
 #include <windows.h>
 
 #include "toolkit/Bitmap.h"
 #include "toolkit/ColourDialog.h"
+#include "toolkit/EditBox.h"
 #include "toolkit/Form.h"
 #include "toolkit/ListBox.h"
 #include "toolkit/PushButton.h"
@@ -61,6 +63,11 @@ void MainWindow::SearchCommand() {
 void MainWindow::MarkSearchButtonHot(Control& sender) {
     // Once red, it stays red: nothing sets it back.
     sender.setColour(HotSearchButton);
+}
+
+void MainWindow::FocusSearchBox() {
+    SearchBox->setFocus();
+    SearchBox->selectAll();
 }
 
 void MainWindow::SurahListKeyDown(WORD& key) {

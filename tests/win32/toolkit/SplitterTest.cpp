@@ -123,14 +123,14 @@ TEST(Splitter, MinimumSizesHoldBothSides) {
 
 TEST(Splitter, EscapeDuringTheDragRestoresTheWidthItBeganWith) {
     SplitHost host;
+    // Shown, the window takes the X server's focus a moment later, and with the focus Wine
+    // takes over the server's key map, letting go of every key the server does not hold: an
+    // Escape from keybd_event pressed before that would be released at once.
+    SplitHost::pumpFor(300);
     const int x = host.splitterScreenX();
     host.mouse(WM_LBUTTONDOWN, x);
     host.mouse(WM_MOUSEMOVE, x + 60);
     ASSERT_EQ(host.list->width(), 211);
-    // The new window's keyboard focus settles first: without a window manager, Wine takes the
-    // key state from the X server when the focus arrives, which would release a key pressed
-    // before that.
-    SplitHost::pumpFor(300);
     keybd_event(VK_ESCAPE, 0, 0, 0);
     SplitHost::pumpFor(400);
     keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);

@@ -228,25 +228,26 @@ TEST_F(MainWindowLayout, ControlStyles) {
     EXPECT_EQ(w->ListSplitter->minRest(), 0);
 }
 
-TEST_F(MainWindowLayout, TheToolbarHoldsSaveSelectAllAndCopyWithTheirImagesAndTips) {
+TEST_F(MainWindowLayout, TheToolbarHoldsSaveSelectAllCopyAndKutipWithTheirImagesAndTips) {
     HWND bar = w->ViewToolbar->handle();
     DWORD style = styleOf(bar);
     for (DWORD part : {DWORD(TBSTYLE_FLAT), DWORD(TBSTYLE_TOOLTIPS), DWORD(TBSTYLE_LIST)}) {
         EXPECT_TRUE(style & part) << std::hex << part;
     }
-    ASSERT_EQ(SendMessageA(bar, TB_BUTTONCOUNT, 0, 0), 5);
+    ASSERT_EQ(SendMessageA(bar, TB_BUTTONCOUNT, 0, 0), 6);
     EXPECT_EQ(w->ViewToolbar->imageCount(), 20);
     struct Entry {
         bool separator;
         int image;
         const char* tip;
     };
-    const Entry expected[5] = {{true, -1, ""},
+    const Entry expected[6] = {{true, -1, ""},
                                {false, STD_FILESAVE, "Menyimpan semua yang tampil"},
                                {true, -1, ""},
                                {false, 15 + HIST_ADDTOFAVORITES, "Pilih semua text"},
-                               {false, STD_COPY, "Copy data ke clipboard"}};
-    for (int i = 0; i < 5; ++i) {
+                               {false, STD_COPY, "Copy data ke clipboard"},
+                               {false, STD_PROPERTIES, "Copy dengan rujukan ayat"}};
+    for (int i = 0; i < 6; ++i) {
         SCOPED_TRACE(i);
         TBBUTTON button{};
         SendMessageA(bar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));

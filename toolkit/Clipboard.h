@@ -1,0 +1,12 @@
+// The system clipboard, for text the program writes itself (the controls' own copy goes
+// through the controls).
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+// Replaces the clipboard's content with text (CF_TEXT, up to its first NUL). owner is the
+// window that holds the clipboard open meanwhile. False when the clipboard could not be
+// opened or the memory not had; the clipboard is then as it was, or empty.
+bool setClipboardText(HWND owner, std::string_view text);

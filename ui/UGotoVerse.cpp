@@ -1,0 +1,160 @@
+// Building the "Ke Ayat" window and what it does while it is open.
+#include "ui/UGotoVerse.h"
+
+#include "reader/VerseReference.h"
+#include "reader/VerseReferenceMessage.h"
+#include "toolkit/Application.h"
+#include "toolkit/Bitmap.h"
+#include "toolkit/EditBox.h"
+#include "toolkit/Form.h"
+#include "toolkit/Label.h"
+#include "toolkit/Panel.h"
+#include "toolkit/PushButton.h"
+
+namespace {
+
+constexpr int ClientWidth = 320;
+constexpr int ClientHeight = 132;
+constexpr int BandHeight = 48;
+constexpr int Margin = 12;
+constexpr int ButtonWidth = 77;
+constexpr int ButtonGap = 8;
+constexpr int RowHeight = 22;
+constexpr int BoxTop = BandHeight + Margin;
+constexpr int ButtonTop = BoxTop + RowHeight + 16;
+static_assert(ButtonTop + RowHeight + Margin == ClientHeight);
+
+// The band's colours as the About window has them: navy under the bitmaps, white letters,
+// and a thin accent line this many rows high at the bottom.
+constexpr Colour Navy = 0x00800000;
+constexpr Colour White = 0x00FFFFFF;
+constexpr int AccentRows = 4;
+
+std::unique_ptr<Bitmap> loadBand(const char* name) {
+    auto bitmap = std::make_unique<Bitmap>();
+    *bitmap = Bitmap::load(Application::instance(), name);
+    return bitmap;
+}
+
+Label& bandLabel(Panel& band, int top, int height, int weight) {
+    Label& label = band.add<Label>();
+    label.setTop(top);
+    label.setAutoSize(true);
+    label.setFontColour(White);
+    label.setFontHeight(height);
+    label.setFontWeight(weight);
+    label.setTransparent(true);
+    return label;
+}
+
+void centreInBand(Label& label, const Panel& band) {
+    label.setLeft((band.width() - label.width()) / 2);
+}
+
+PushButton& dialogButton(Form& form, const char* caption, int left) {
+    PushButton& button = form.add<PushButton>(caption);
+    button.setBounds(left, ButtonTop, ButtonWidth, RowHeight);
+    button.setFlat(true);
+    return button;
+}
+
+}  // namespace
+
+GotoVerseWindow::GotoVerseWindow() = default;
+GotoVerseWindow::~GotoVerseWindow() = default;
+
+std::unique_ptr<Form> CreateGotoVerseWindow(GotoVerseWindow*& place, Form& parent,
+                                            const std::string& reference) {
+    auto record = std::make_unique<GotoVerseWindow>();
+    place = record.get();
+
+    auto owner = std::make_unique<Form>(&parent, GotoVerseCaption);
+    Form& form = *owner;
+    GotoVerseWindow& w = form.releaseOnDestroy(std::move(record));
+    w.FGotoVerse = &form;
+
+    // A small fixed dialog frame, Arial with a 16-pixel cell like the other windows.
+    form.changeExStyle(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE, 0);
+    form.changeStyle(0, WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+    form.setClientSize(ClientWidth, ClientHeight);
+    form.setFontHeight(16);
+    form.setFontFace("Arial");
+
+    w.HeaderBand = &form.add<Panel>(PanelEdge::None);
+    w.HeaderBand->setAlign(Align::Top);
+    w.HeaderBand->setHeight(BandHeight);
+    w.HeaderBand->setColour(Navy);
+    w.TitleLabel = &bandLabel(*w.HeaderBand, 5, 16, FW_BOLD);
+    w.TitleLabel->setCaption(GotoVerseCaption);
+    centreInBand(*w.TitleLabel, *w.HeaderBand);
+    w.HintLabel = &bandLabel(*w.HeaderBand, 24, 14, FW_NORMAL);
+    w.HintLabel->setCaption(GotoVerseHint);
+    centreInBand(*w.HintLabel, *w.HeaderBand);
+    w.bandBitmap1 = loadBand("TOPFRAME1");
+    w.bandBitmap2 = loadBand("TOPFRAME2");
+
+    // The box as the search box looks: one-pixel border on the window colour.
+    w.ReferenceBox = &form.add<EditBox>(reference);
+    w.ReferenceBox->setBounds(Margin, BoxTop, ClientWidth - 2 * Margin, RowHeight);
+    w.ReferenceBox->setEdge3D(false);
+    w.ReferenceBox->setColour(ColourWindow);
+
+    const int cancelLeft = ClientWidth - Margin - ButtonWidth;
+    w.OkButton = &dialogButton(form, "OK", cancelLeft - ButtonGap - ButtonWidth);
+    w.CancelButton = &dialogButton(form, "Batal", cancelLeft);
+
+    w.HeaderBand->onPaint = [&w](Control& band, HDC dc) { w.PaintBand(band, dc); };
+    w.OkButton->onClick = [&w](Control&) { w.AcceptReference(); };
+    w.CancelButton->onClick = [&form](Control&) { form.close(); };
+    form.onShow = [&w](Control&) { w.FocusReference(); };
+    form.shortcuts.add({VK_RETURN, NoModifier}, [&w] { w.AcceptReference(); });
+    form.shortcuts.add({VK_ESCAPE, NoModifier}, [&form] { form.close(); });
+
+    form.setResizable(false);
+    form.centreOnScreen();
+    form.setIcon(nullptr);
+    return owner;
+}
+
+void GotoVerseWindow::AcceptReference() {
+    const std::string typed = ReferenceBox->text();
+    const rules::VerseReference reference = rules::ParseVerseReference(typed);
+    using Status = rules::VerseReference::Status;
+    if (reference.status == Status::Found || reference.status == Status::Empty) {
+        if (reference.status == Status::Found)
+            chosen = reference.verse;
+        FGotoVerse->close();
+        return;
+    }
+    const HWND window = FGotoVerse->handle();
+    const std::string message = rules::VerseReferenceMessage(reference, typed);
+    MessageBoxA(window, message.c_str(), GotoVerseMessageCaption, MB_OK | MB_ICONINFORMATION);
+    // The box ran its own message loop: the window may be gone, and this record with it.
+    if (!IsWindow(window))
+        return;
+    FocusReference();
+}
+
+void GotoVerseWindow::FocusReference() {
+    ReferenceBox->setFocus();
+    ReferenceBox->selectAll();
+}
+
+void GotoVerseWindow::PaintBand(Control& band, HDC dc) {
+    const int w = band.width();
+    const int h = band.height();
+    if (bandBitmap1)
+        bandBitmap1->draw(dc, RECT{0, 0, w, h - AccentRows});
+    if (bandBitmap2)
+        bandBitmap2->draw(dc, RECT{0, h - AccentRows, w, h});
+}
+
+std::optional<surah::VerseRef> AskVerse(Form& parent, const std::string& reference) {
+    GotoVerseWindow* window = nullptr;
+    std::unique_ptr<Form> form = CreateGotoVerseWindow(window, parent, reference);
+    form->showModal();
+    // A window destroyed while it ran (its owner went) took the record with it.
+    if (!form->handle())
+        return std::nullopt;
+    return window->chosen;
+}
