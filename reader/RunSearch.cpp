@@ -78,6 +78,6 @@ void MainWindow::RunSearch() {
             SurahList->add(surah::displayName(s));
     }
 
-    ReadingView->setText(rules::ResultText(*corpus, *ResultItems));
-    HighlightMatches(BoldCheck->checked());
+    // The result text arrives in the view with its hits already marked.
+    HighlightMatches(rules::ResultText(*corpus, *ResultItems), BoldCheck->checked());
 }

@@ -88,18 +88,16 @@ void MainWindow::ShowSelectedSurah() {
     ReadingView->setFontFace("Arial");
     const rules::ViewText view =
         searchMode ? rules::SurahHitsText(*corpus, *ResultItems, s) : rules::SurahText(*corpus, s);
-    ReadingView->setText(view.text);
     SurahLabel->setCaption(surah::displayName(s));
     CountLabel->setCaption(verseCountText(view.verseLines));
 
     if (searchMode) {
-        // The marking pumps messages: a close handled there may take the window, and this
-        // record with it, so the window is looked up through a local afterwards.
-        const HWND form = MainForm->handle();
-        HighlightMatches(BoldCheck->checked());
-        if (!IsWindow(form))
+        // The hits arrive marked, in pieces with the queue looked at between them: a close
+        // or a newer choice handled there stands, and nothing more is done here.
+        if (!HighlightMatches(view.text, BoldCheck->checked()))
             return;
     } else {
+        ReadingView->setText(view.text);
         ReadingView->selectAll();
         ReadingView->setSelTextColor(textColour);
     }

@@ -33,7 +33,7 @@ constexpr int LargeText = 16 * 1024;
 // dwError reported to the control when a stream callback failed with an exception.
 constexpr DWORD CallbackFailed = ERROR_GEN_FAILURE;
 
-// The text handed to a fresh window in setText.
+// Text or a document handed to the control from memory.
 struct TextSource {
     const char* next;
     std::size_t remaining;
@@ -100,6 +100,10 @@ void RichView::applyWindowState() {
     send(EM_SETEVENTMASK, 0, EventMask);
     send(EM_SETBKGNDCOLOR, 0, static_cast<LPARAM>(resolveColour(backgroundColor_)));
     send(EM_EXLIMITTEXT, 0, TextLimit);
+    // The view is read-only, so there is nothing for the user to undo, but the control would
+    // still record every insertion of a content streamed in pieces: memory, and an undo that
+    // takes the last piece away again.
+    send(EM_SETUNDOLIMIT, 0, 0);
 }
 
 void RichView::fontApplied() {
@@ -149,8 +153,9 @@ void RichView::setText(std::string_view text) {
     if (!ensureWindow()) {
         return;
     }
+    ++contentGeneration_;
     if (text.size() > LargeText || GetWindowTextLengthA(handle()) > LargeText) {
-        if (replaceWithFreshWindow(text)) {
+        if (replaceWithFreshWindow(text, StreamFormat::Text)) {
             return;
         }
     }
@@ -159,7 +164,57 @@ void RichView::setText(std::string_view text) {
     invalidate();
 }
 
-bool RichView::replaceWithFreshWindow(std::string_view text) {
+bool RichView::setRtf(std::string_view rtf) {
+    if (!ensureWindow()) {
+        return false;
+    }
+    ++contentGeneration_;
+    if (rtf.size() > LargeText || GetWindowTextLengthA(handle()) > LargeText) {
+        if (replaceWithFreshWindow(rtf, StreamFormat::Rtf)) {
+            return true;
+        }
+    }
+    streamFromMemory(rtf, SF_RTF);
+    invalidate();
+    return true;
+}
+
+bool RichView::appendRtf(std::string_view rtf) {
+    if (!handle()) {
+        return false;
+    }
+    // Switching the drawing off clears WS_VISIBLE and switching it on sets it: a view that
+    // was not visible is left alone.
+    const HWND window = handle();
+    const bool drawing = (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0;
+    if (drawing) {
+        send(WM_SETREDRAW, FALSE, 0);
+    }
+    CHARRANGE selection{0, 0};
+    send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    POINT scroll{0, 0};
+    send(EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    const LONG end = GetWindowTextLengthA(window);
+    CHARRANGE atEnd{end, end};
+    send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&atEnd));
+    const bool taken = streamFromMemory(rtf, SF_RTF | SFF_SELECTION);
+    send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&selection));
+    send(EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
+    if (drawing) {
+        send(WM_SETREDRAW, TRUE, 0);
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME);
+    }
+    return taken;
+}
+
+bool RichView::streamFromMemory(std::string_view data, WPARAM flags) {
+    TextSource source{data.data(), data.size()};
+    EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&source), 0, readText};
+    send(EM_STREAMIN, flags, reinterpret_cast<LPARAM>(&es));
+    return es.dwError == 0;
+}
+
+bool RichView::replaceWithFreshWindow(std::string_view data, StreamFormat streamFormat) {
     HWND old = handle();
     char className[64] = "";
     if (!GetClassNameA(old, className, sizeof className)) {
@@ -201,11 +256,11 @@ bool RichView::replaceWithFreshWindow(std::string_view text) {
         format.bottom -= margins.bottom;
         send(EM_SETRECT, 0, reinterpret_cast<LPARAM>(&format));
     }
-    TextSource source{text.data(), text.size()};
-    EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&source), 0, readText};
-    send(EM_STREAMIN, SF_TEXT, reinterpret_cast<LPARAM>(&es));
-    if (es.dwError != 0) {
-        std::string copy(text);
+    // Text the control failed to take is set the slow way; a document is left as far as
+    // the control got with it.
+    if (!streamFromMemory(data, static_cast<WPARAM>(streamFormat)) &&
+        streamFormat == StreamFormat::Text) {
+        std::string copy(data);
         SetWindowTextA(fresh, copy.c_str());
     }
     if (style & WS_VISIBLE) {

@@ -35,6 +35,16 @@ public:
     void setText(std::string_view text);
     // setText of the current text followed by text.
     void appendText(std::string_view text);
+    // Replaces the whole content with an RTF document (setText's way for large contents: a
+    // fresh window). True when the view has a window that took the document.
+    bool setRtf(std::string_view rtf);
+    // Adds an RTF document at the end of the content. The view does not draw meanwhile, and
+    // its selection and scroll position stay as they were. True when the view took it.
+    bool appendRtf(std::string_view rtf);
+    // Grows whenever the whole content is replaced (setText, appendText, setRtf): work that
+    // adds to the content between looks at the message queue tells from it whether
+    // something run there replaced the content meanwhile.
+    std::uint32_t contentGeneration() const { return contentGeneration_; }
     // The whole content as 8-bit text ("" without a window).
     std::string text() const;
     // Changes the face of the view's font; nothing happens when it is already that face.
@@ -94,8 +104,11 @@ private:
     void applyWindowState();
     // The font as the control's default and current character format, with a positive size.
     void applyDefaultCharFormat();
-    // The fast way to a new content: a fresh window with this view's state, text streamed in.
-    bool replaceWithFreshWindow(std::string_view text);
+    // The fast way to a new content: a fresh window with this view's state, data streamed in.
+    bool replaceWithFreshWindow(std::string_view data, StreamFormat streamFormat);
+    // Streams data from memory into the current window; true when the control reported no
+    // error.
+    bool streamFromMemory(std::string_view data, WPARAM flags);
     void changeSelFormat(const std::function<void(CHARFORMAT2A&)>& change);
     LRESULT send(UINT msg, WPARAM wParam, LPARAM lParam) const;
 
@@ -106,6 +119,7 @@ private:
     std::uint32_t streamRemaining_ = 0;
     DWORD lastStreamError_ = 0;
     DWORD lastSaveError_ = 0;
+    std::uint32_t contentGeneration_ = 0;
 };
 
 // Creates a view as a child of parent on the given creation path.

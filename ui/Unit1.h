@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "toolkit/Colour.h"
@@ -81,7 +82,10 @@ struct MainWindow {
     void ResetToAllSurahs();
     void ShowSelectedSurah();
     void RunSearch();
-    void HighlightMatches(bool makeBold);
+    // Shows text in ReadingView with every occurrence of the search box's text counted and,
+    // when makeBold, bold; the count goes into CountLabel. False when something handled
+    // meanwhile replaced the view's content or closed the window: the newer work stands.
+    bool HighlightMatches(const std::string& text, bool makeBold);
 
     // Window commands and events.
     void BeginWindowMove();

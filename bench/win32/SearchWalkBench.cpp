@@ -1,20 +1,33 @@
 // Times a search in the real main window, from Enter in the search box to the final
-// " ( K Kata )" in the status line, with bold marking on: the scan, the result text handed to
-// the view and the marking walk. A walk still running after the time limit is stopped the
-// way a close stops it, and how far it got is reported. The reference in the same run is
-// the walk's own floor: the same search with bold marking off (finds and pumps only).
+// " ( K Kata )" in the status line, with bold marking on and off, and reports beside it
+//   - the longest stretch in which the window handled no message: a thread timer fires every
+//     10 ms, and the longest gap between two of its deliveries (or between Enter and the
+//     first, or the last and the final label) is the longest time input would have waited;
+//   - the peak working set of the process (each measurement runs in a process of its own,
+//     so the peak is that search's);
+//   - the reference measured in the same run: the same result text streamed plain into a
+//     fresh view in one call, and the search's time as a multiple of it.
+// A search still running after the time limit is stopped the way a close stops it (the
+// closing flag), and the occurrences counted so far are reported.
 //
 //   xvfb-run -a -s "-screen 0 1280x1024x24" scripts/wine-run.sh
-//       <build>/win32/bench/win32/SearchWalkBench.exe [text ...] [--limit=seconds] [--watch]
+//       <build>/win32/bench/win32/SearchWalkBench.exe [text ...] [--whole=text ...]
+//       [--limit=seconds] [--runs=n]
+// Without texts: "allah", "yang", "a" and "nabi" as a whole word. Each figure is taken n
+// times (default 1) and shown as the best with the range of all runs.
 #include <windows.h>
-#include <richedit.h>
+#include <psapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "corpus/FastStrList.h"
+#include "reader/SearchScan.h"
+#include "reader/ViewText.h"
 #include "toolkit/Application.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/EditBox.h"
@@ -36,99 +49,238 @@ double nowMs() {
     return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-// Watches the finds the view is asked for (--watch): how many, when the first came, and the
-// longest stretch between two of them (the window answers input only between finds). The
-// hook it needs sees every message sent in the thread and slows the walk itself down.
-struct FindWatch {
-    int finds = 0;
-    double first = 0, last = 0, longestGap = 0;
-    static inline FindWatch* current = nullptr;
-    HHOOK hook = nullptr;
+double peakWorkingSetMb() {
+    PROCESS_MEMORY_COUNTERS counters{};
+    counters.cb = sizeof counters;
+    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
+        return 0;
+    return static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
+}
 
-    FindWatch() {
-        current = this;
-        hook = SetWindowsHookExA(WH_CALLWNDPROC, watch, nullptr, GetCurrentThreadId());
+// The timer that stands for the user's input: its deliveries are the moments the window
+// looked at its queue.
+constexpr UINT PumpProbeMs = 10;
+
+struct PumpWatch {
+    double last = 0;
+    double longestGap = 0;
+    static inline PumpWatch* current = nullptr;
+
+    explicit PumpWatch(double start) : last(start) { current = this; }
+    ~PumpWatch() { current = nullptr; }
+    void seen(double t) {
+        longestGap = std::max(longestGap, t - last);
+        last = t;
     }
-    ~FindWatch() {
-        UnhookWindowsHookEx(hook);
-        current = nullptr;
-    }
-    static LRESULT CALLBACK watch(int code, WPARAM wParam, LPARAM lParam) {
-        const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
-        if (code == HC_ACTION && current && sent->message == EM_FINDTEXT) {
-            const double t = nowMs();
-            if (current->finds++ == 0) {
-                current->first = t;
-            } else if (t - current->last > current->longestGap) {
-                current->longestGap = t - current->last;
-            }
-            current->last = t;
-        }
-        return CallNextHookEx(nullptr, code, wParam, lParam);
+    static void CALLBACK delivered(HWND, UINT, UINT_PTR, DWORD) {
+        if (current)
+            current->seen(nowMs());
     }
 };
 
 MainWindow* limitedWindow = nullptr;
 
-// Runs in the walk's pump once the limit is over: stops the walk as a close would.
-void CALLBACK stopWalk(HWND, UINT, UINT_PTR, DWORD) {
+// Runs in a pump of the search once the limit is over: stops it as a close would.
+void CALLBACK stopAtLimit(HWND, UINT, UINT_PTR, DWORD) {
     if (limitedWindow)
         limitedWindow->closing = true;
 }
 
-void measure(const std::string& text, bool bold, double limitSeconds, bool watchFinds) {
+struct Window {
     MainWindow* w = nullptr;
-    std::unique_ptr<Form> form = CreateMainWindow(w, nullptr);
-    form->show();
-    Application::processMessages();
-    SendMessageA(w->BoldCheck->handle(), BM_SETCHECK, bold ? BST_CHECKED : BST_UNCHECKED, 0);
-    SetWindowTextA(w->SearchBox->handle(), text.c_str());
+    std::unique_ptr<Form> form;
+    Window() {
+        form = CreateMainWindow(w, nullptr);
+        form->show();
+        Application::processMessages();
+    }
+};
 
+// One measurement in this process; prints "ms stretch peak label".
+int measureHere(const std::string& text, bool wholeWord, bool bold, bool reference,
+                double limitSeconds) {
+    Window window;
+    MainWindow* w = window.w;
+    SendMessageA(w->WholeWordCheck->handle(), BM_SETCHECK, wholeWord ? BST_CHECKED : BST_UNCHECKED,
+                 0);
+    SendMessageA(w->BoldCheck->handle(), BM_SETCHECK, bold ? BST_CHECKED : BST_UNCHECKED, 0);
+
+    if (reference) {
+        const rules::SearchScan scan = rules::ScanCorpus(*w->corpus, text, wholeWord);
+        const std::string result = rules::ResultText(*w->corpus, scan.resultItems);
+        const double start = nowMs();
+        w->ReadingView->setText(result);
+        const double end = nowMs();
+        std::printf("%.1f %.1f %.1f %zu characters\n", end - start, end - start, peakWorkingSetMb(),
+                    result.size());
+        return 0;
+    }
+
+    SetWindowTextA(w->SearchBox->handle(), text.c_str());
     limitedWindow = w;
-    const UINT_PTR timer = SetTimer(nullptr, 0, static_cast<UINT>(limitSeconds * 1000), stopWalk);
-    std::unique_ptr<FindWatch> watch = watchFinds ? std::make_unique<FindWatch>() : nullptr;
+    const UINT_PTR limit =
+        SetTimer(nullptr, 0, static_cast<UINT>(limitSeconds * 1000), stopAtLimit);
     const double start = nowMs();
+    PumpWatch watch(start);
+    const UINT_PTR probe = SetTimer(nullptr, 0, PumpProbeMs, PumpWatch::delivered);
     SendMessageA(w->SearchBox->handle(), WM_KEYDOWN, VK_RETURN, 1);
     const double end = nowMs();
-    KillTimer(nullptr, timer);
+    watch.seen(end);
+    KillTimer(nullptr, probe);
+    KillTimer(nullptr, limit);
     limitedWindow = nullptr;
+    std::printf("%.1f %.1f %.1f %s%s\n", end - start, watch.longestGap, peakWorkingSetMb(),
+                w->CountLabel->caption().c_str(), w->closing ? "  (stopped at the limit)" : "");
+    return 0;
+}
 
-    const bool stopped = w->closing;
-    std::printf("%-8s bold %-3s  %9.0f ms to \"%s\"%s\n", ("\"" + text + "\"").c_str(),
-                bold ? "on" : "off", end - start, w->CountLabel->caption().c_str(),
-                stopped ? "  (stopped at the limit)" : "");
-    if (watch) {
-        std::printf(
-            "%-18s before the first find %.0f ms, %d finds, longest stretch between two "
-            "finds %.1f ms\n",
-            "", watch->first - start, watch->finds, watch->longestGap);
+// What one child process reported.
+struct Figure {
+    double ms = 0, stretch = 0, peak = 0;
+    std::string note;
+};
+
+std::string quoted(const std::string& arg) {
+    return "\"" + arg + "\"";
+}
+
+bool runChild(const std::string& args, Figure& figure) {
+    char self[MAX_PATH];
+    GetModuleFileNameA(nullptr, self, MAX_PATH);
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
+        return false;
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdOutput = writeEnd;
+    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    PROCESS_INFORMATION process{};
+    std::string command = quoted(self) + " " + args;
+    const bool started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                        nullptr, &startup, &process);
+    CloseHandle(writeEnd);
+    std::string output;
+    if (started) {
+        char buffer[512];
+        DWORD got = 0;
+        while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0)
+            output.append(buffer, got);
+        WaitForSingleObject(process.hProcess, INFINITE);
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
     }
-    w->closing = false;
-    form.reset();
-    Application::setTerminated(false);
+    CloseHandle(readEnd);
+    while (!output.empty() && (output.back() == '\n' || output.back() == '\r'))
+        output.pop_back();
+    int used = 0;
+    if (std::sscanf(output.c_str(), "%lf %lf %lf %n", &figure.ms, &figure.stretch, &figure.peak,
+                    &used) < 3) {
+        std::fprintf(stderr, "measurement failed: %s\n", output.c_str());
+        return false;
+    }
+    figure.note = output.substr(static_cast<std::size_t>(used));
+    return true;
+}
+
+// Best of the runs with the range, e.g. "812 ms (812..905)".
+std::string spread(const std::vector<double>& values, const char* unit) {
+    if (values.empty())
+        return "-";
+    const auto [low, high] = std::minmax_element(values.begin(), values.end());
+    char text[96];
+    if (values.size() == 1)
+        std::snprintf(text, sizeof text, "%.0f %s", *low, unit);
+    else
+        std::snprintf(text, sizeof text, "%.0f %s (%.0f..%.0f)", *low, unit, *low, *high);
+    return text;
+}
+
+struct Series {
+    std::vector<double> ms, stretch, peak;
+    std::string note;
+    void add(const Figure& f) {
+        ms.push_back(f.ms);
+        stretch.push_back(f.stretch);
+        peak.push_back(f.peak);
+        note = f.note;
+    }
+    double best() const { return ms.empty() ? 0 : *std::min_element(ms.begin(), ms.end()); }
+};
+
+Series repeat(const std::string& args, int runs) {
+    Series series;
+    for (int i = 0; i < runs; ++i) {
+        Figure figure;
+        if (runChild(args, figure))
+            series.add(figure);
+    }
+    return series;
+}
+
+void compare(const std::string& text, bool wholeWord, double limitSeconds, int runs) {
+    const std::string common = "--case=" + quoted(text) + (wholeWord ? " --whole" : "") +
+                               " --limit=" + std::to_string(limitSeconds);
+    const Series reference = repeat(common + " --reference", runs);
+    const std::string name = quoted(text) + (wholeWord ? " (whole word)" : "");
+    std::printf("%-22s plain text into a fresh view, one call: %s, peak %s; %s\n", name.c_str(),
+                spread(reference.ms, "ms").c_str(), spread(reference.peak, "MB").c_str(),
+                reference.note.c_str());
+    for (bool bold : {true, false}) {
+        const Series search = repeat(common + (bold ? " --bold" : ""), runs);
+        const double ratio = reference.best() > 0 ? search.best() / reference.best() : 0;
+        std::printf(
+            "%-22s bold %-3s Enter to label %s = %.2fx the reference; longest stretch "
+            "without a pump %s; peak %s\n%-22s          %s\n",
+            "", bold ? "on" : "off", spread(search.ms, "ms").c_str(), ratio,
+            spread(search.stretch, "ms").c_str(), spread(search.peak, "MB").c_str(), "",
+            search.note.c_str());
+    }
+    std::fflush(stdout);
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-    std::vector<std::string> texts;
+    std::vector<std::pair<std::string, bool>> texts;
+    std::string caseText;
+    bool inChild = false, wholeWord = false, bold = false, reference = false;
     double limitSeconds = 60;
-    bool watchFinds = false;
+    int runs = 1;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
         if (arg.rfind("--limit=", 0) == 0) {
             limitSeconds = std::atof(arg.c_str() + 8);
-        } else if (arg == "--watch") {
-            watchFinds = true;
+        } else if (arg.rfind("--runs=", 0) == 0) {
+            runs = std::max(1, std::atoi(arg.c_str() + 7));
+        } else if (arg.rfind("--whole=", 0) == 0) {
+            texts.emplace_back(arg.substr(8), true);
+        } else if (arg.rfind("--case=", 0) == 0) {
+            inChild = true;
+            caseText = arg.substr(7);
+        } else if (arg == "--whole") {
+            wholeWord = true;
+        } else if (arg == "--bold") {
+            bold = true;
+        } else if (arg == "--reference") {
+            reference = true;
         } else {
-            texts.push_back(arg);
+            texts.emplace_back(arg, false);
         }
     }
+    if (inChild)
+        return measureHere(caseText, wholeWord, bold, reference, limitSeconds);
+
     if (texts.empty())
-        texts = {"allah", "a"};
-    for (const std::string& text : texts) {
-        measure(text, true, limitSeconds, watchFinds);
-        measure(text, false, limitSeconds, watchFinds);
-    }
+        texts = {{"allah", false}, {"yang", false}, {"a", false}, {"nabi", true}};
+    std::printf(
+        "Search from Enter to the final label; stretches observed with a %u ms timer; "
+        "best of %d run(s) with the range\n",
+        PumpProbeMs, runs);
+    for (const auto& [text, whole] : texts)
+        compare(text, whole, limitSeconds, runs);
     return 0;
 }

@@ -1,5 +1,6 @@
-// The reader as a separate process, closed while it is still marking the hits of a search
-// that finds almost every verse: the marking stops and the process ends normally.
+// The reader as a separate process, closed while the marked result of a search that finds
+// almost every verse is still arriving in the view: the work stops and the process ends
+// normally.
 #include <windows.h>
 #include <gtest/gtest.h>
 
@@ -56,7 +57,7 @@ bool anyChildSays(HWND window, const std::string& part) {
     return false;
 }
 
-TEST(CloseDuringSearch, EndsTheMarkingAndTheProcessWithZero) {
+TEST(CloseDuringSearch, EndsTheSearchAndTheProcessWithZero) {
     const std::string exe = readerPath();
     ASSERT_FALSE(exe.empty()) << "NURVELA_EXE is not set";
     ChildProcess reader(commandLine(exe));
@@ -69,21 +70,20 @@ TEST(CloseDuringSearch, EndsTheMarkingAndTheProcessWithZero) {
     SendMessageA(searchBox, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("a"));
     PostMessageA(searchBox, WM_KEYDOWN, VK_RETURN, 1);
 
-    // The marking runs once the view holds the result text (more than a million characters)
-    // and the status line still says it is working.
-    bool marking = false;
-    for (DWORD waited = 0; waited < Patience && !marking; waited += 100) {
-        Sleep(100);
+    // The result arrives in pieces, the window answering between them: part of it is in the
+    // view (more than a tenth of its 1.1 million characters) while the status line still
+    // says the work goes on.
+    bool arriving = false;
+    for (DWORD waited = 0; waited < Patience && !arriving; waited += 20) {
+        Sleep(20);
         HWND view = childOfClass(window, "RichEdit");
         DWORD_PTR length = 0;
         if (view && SendMessageTimeoutA(view, WM_GETTEXTLENGTH, 0, 0, SMTO_NORMAL, 2000, &length) &&
-            length > 1000000) {
-            marking = anyChildSays(window, "Dalam proses");
+            length > 100000 && length < 1000000) {
+            arriving = anyChildSays(window, "Dalam proses");
         }
     }
-    ASSERT_TRUE(marking) << "the marking walk never showed";
-    Sleep(300);
-    EXPECT_TRUE(anyChildSays(window, "Dalam proses")) << "a walk over every 'a' takes longer";
+    ASSERT_TRUE(arriving) << "the result was never seen arriving";
 
     PostMessageA(window, WM_CLOSE, 0, 0);
     EXPECT_EQ(reader.waitForExit(Patience), 0u);

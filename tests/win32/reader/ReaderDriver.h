@@ -146,13 +146,14 @@ protected:
     }
 };
 
-// Runs an action in the middle of the view's walk: after the view has been asked to find
-// `afterFinds` times, the action is posted, so the walk's next pump runs it as it would run a
-// user's click or key. Counts every find the view is asked for while it lives.
-class DuringWalk {
+// Runs an action between the pieces in which a marked result reaches the view: after the view
+// has been given `afterPieces` marked pieces (RTF stream-ins), the action is posted, so the
+// look at the queue after that piece runs it as it would run a user's click or key. Counts
+// every marked piece the view is given while it lives.
+class BetweenPieces {
 public:
-    DuringWalk(int afterFinds, std::function<void()> action)
-        : afterFinds_(afterFinds), action_(std::move(action)) {
+    BetweenPieces(int afterPieces, std::function<void()> action)
+        : afterPieces_(afterPieces), action_(std::move(action)) {
         WNDCLASSA windowClass{};
         windowClass.lpfnWndProc = actionProc;
         windowClass.hInstance = GetModuleHandleA(nullptr);
@@ -163,22 +164,23 @@ public:
         current_ = this;
         hook_ = SetWindowsHookExA(WH_CALLWNDPROC, watch, nullptr, GetCurrentThreadId());
     }
-    ~DuringWalk() {
+    ~BetweenPieces() {
         UnhookWindowsHookEx(hook_);
         DestroyWindow(window_);
         current_ = nullptr;
     }
-    DuringWalk(const DuringWalk&) = delete;
-    DuringWalk& operator=(const DuringWalk&) = delete;
+    BetweenPieces(const BetweenPieces&) = delete;
+    BetweenPieces& operator=(const BetweenPieces&) = delete;
 
-    int finds() const { return finds_; }
+    int pieces() const { return pieces_; }
     bool ran() const { return ran_; }
 
 private:
     static LRESULT CALLBACK watch(int code, WPARAM wParam, LPARAM lParam) {
         const auto* sent = reinterpret_cast<const CWPSTRUCT*>(lParam);
-        if (code == HC_ACTION && current_ && sent->message == EM_FINDTEXT) {
-            if (++current_->finds_ == current_->afterFinds_) {
+        if (code == HC_ACTION && current_ && sent->message == EM_STREAMIN &&
+            (sent->wParam & SF_RTF)) {
+            if (++current_->pieces_ == current_->afterPieces_) {
                 PostMessageA(current_->window_, WM_APP, 0, 0);
             }
         }
@@ -193,11 +195,11 @@ private:
         return DefWindowProcA(window, msg, wParam, lParam);
     }
 
-    static inline DuringWalk* current_ = nullptr;
-    int afterFinds_;
+    static inline BetweenPieces* current_ = nullptr;
+    int afterPieces_;
     std::function<void()> action_;
     HWND window_ = nullptr;
     HHOOK hook_ = nullptr;
-    int finds_ = 0;
+    int pieces_ = 0;
     bool ran_ = false;
 };
