@@ -12,6 +12,7 @@
 #include "toolkit/Panel.h"
 #include "toolkit/PushButton.h"
 #include "toolkit/RichView.h"
+#include "ui/DialogBand.h"
 #include "ui/Unit1.h"
 
 namespace {
@@ -20,23 +21,6 @@ constexpr int ClientWidth = 429;
 constexpr int ClientHeight = 291;
 constexpr int BandHeight = 55;
 constexpr int ViewHeight = 191;
-// The navy under the band bitmaps, RGB(0, 0, 128); it shows where a bitmap is missing.
-constexpr Colour Navy = 0x00800000;
-constexpr Colour White = 0x00FFFFFF;
-// The lower bitmap is a thin accent line this many rows high.
-constexpr int AccentRows = 4;
-
-// Centred in the band, the quotient rounded toward zero: a text wider than the band gets a
-// negative left edge and is clipped on both sides.
-void centreInBand(Label& label, const Panel& band) {
-    label.setLeft((band.width() - label.width()) / 2);
-}
-
-std::unique_ptr<Bitmap> loadBand(const char* name) {
-    auto bitmap = std::make_unique<Bitmap>();
-    *bitmap = Bitmap::load(Application::instance(), name);
-    return bitmap;
-}
 
 }  // namespace
 
@@ -79,24 +63,13 @@ std::unique_ptr<Form> CreateAboutWindow(AboutWindow*& place, Form& parent) {
     w.HeaderBand = &form.add<Panel>(PanelEdge::None);
     w.HeaderBand->setAlign(Align::Top);
     w.HeaderBand->setHeight(BandHeight);
-    w.HeaderBand->setColour(Navy);
+    w.HeaderBand->setColour(band::Navy);
 
     // 8. The credit line; the band shows around its letters.
-    w.CreditLabel = &w.HeaderBand->add<Label>();
-    w.CreditLabel->setTop(24);
-    w.CreditLabel->setAutoSize(true);
-    w.CreditLabel->setFontColour(White);
-    w.CreditLabel->setFontHeight(14);
-    w.CreditLabel->setTransparent(true);
+    w.CreditLabel = &band::addLabel(*w.HeaderBand, 24, 14, FW_NORMAL);
 
     // 9. The title, bold.
-    w.TitleLabel = &w.HeaderBand->add<Label>();
-    w.TitleLabel->setTop(5);
-    w.TitleLabel->setAutoSize(true);
-    w.TitleLabel->setFontColour(White);
-    w.TitleLabel->setFontWeight(FW_BOLD);
-    w.TitleLabel->setFontHeight(16);
-    w.TitleLabel->setTransparent(true);
+    w.TitleLabel = &band::addLabel(*w.HeaderBand, 5, 16, FW_BOLD);
 
     // 10. The help text on the button face, like the rest of a dialog.
     w.AboutView->setBackgroundColor(ColourBtnFace);
@@ -119,13 +92,13 @@ std::unique_ptr<Form> CreateAboutWindow(AboutWindow*& place, Form& parent) {
 }
 
 void AboutWindow::InitAboutContents() {
-    bandBitmap1 = loadBand("TOPFRAME1");
-    bandBitmap2 = loadBand("TOPFRAME2");
+    bandBitmap1 = band::loadBitmap("TOPFRAME1");
+    bandBitmap2 = band::loadBitmap("TOPFRAME2");
 
     TitleLabel->setCaption(AboutTitle);
-    centreInBand(*TitleLabel, *HeaderBand);
+    band::centre(*TitleLabel, *HeaderBand);
     CreditLabel->setCaption(AboutCredit);
-    centreInBand(*CreditLabel, *HeaderBand);
+    band::centre(*CreditLabel, *HeaderBand);
 
     AboutView->setBounds(0, HeaderBand->top() + HeaderBand->height(), HeaderBand->width(),
                          AboutView->height());
@@ -140,15 +113,8 @@ void AboutWindow::InitAboutContents() {
     AboutView->streamIn(readme, static_cast<std::uint32_t>(readme.size()), StreamFormat::Rtf);
 }
 
-void AboutWindow::PaintAboutBands(Control& band, HDC dc) {
-    const int w = band.width();
-    const int h = band.height();
-    if (bandBitmap1) {
-        bandBitmap1->draw(dc, RECT{0, 0, w, h - AccentRows});
-    }
-    if (bandBitmap2) {
-        bandBitmap2->draw(dc, RECT{0, h - AccentRows, w, h});
-    }
+void AboutWindow::PaintAboutBands(Control& bandPanel, HDC dc) {
+    band::paint(bandPanel, dc, bandBitmap1.get(), bandBitmap2.get());
 }
 
 void AboutWindow::InsetAboutText() {

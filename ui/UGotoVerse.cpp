@@ -10,6 +10,7 @@
 #include "toolkit/Label.h"
 #include "toolkit/Panel.h"
 #include "toolkit/PushButton.h"
+#include "ui/DialogBand.h"
 
 namespace {
 
@@ -23,33 +24,6 @@ constexpr int RowHeight = 22;
 constexpr int BoxTop = BandHeight + Margin;
 constexpr int ButtonTop = BoxTop + RowHeight + 16;
 static_assert(ButtonTop + RowHeight + Margin == ClientHeight);
-
-// The band's colours as the About window has them: navy under the bitmaps, white letters,
-// and a thin accent line this many rows high at the bottom.
-constexpr Colour Navy = 0x00800000;
-constexpr Colour White = 0x00FFFFFF;
-constexpr int AccentRows = 4;
-
-std::unique_ptr<Bitmap> loadBand(const char* name) {
-    auto bitmap = std::make_unique<Bitmap>();
-    *bitmap = Bitmap::load(Application::instance(), name);
-    return bitmap;
-}
-
-Label& bandLabel(Panel& band, int top, int height, int weight) {
-    Label& label = band.add<Label>();
-    label.setTop(top);
-    label.setAutoSize(true);
-    label.setFontColour(White);
-    label.setFontHeight(height);
-    label.setFontWeight(weight);
-    label.setTransparent(true);
-    return label;
-}
-
-void centreInBand(Label& label, const Panel& band) {
-    label.setLeft((band.width() - label.width()) / 2);
-}
 
 PushButton& dialogButton(Form& form, const char* caption, int left) {
     PushButton& button = form.add<PushButton>(caption);
@@ -83,15 +57,15 @@ std::unique_ptr<Form> CreateGotoVerseWindow(GotoVerseWindow*& place, Form& paren
     w.HeaderBand = &form.add<Panel>(PanelEdge::None);
     w.HeaderBand->setAlign(Align::Top);
     w.HeaderBand->setHeight(BandHeight);
-    w.HeaderBand->setColour(Navy);
-    w.TitleLabel = &bandLabel(*w.HeaderBand, 5, 16, FW_BOLD);
+    w.HeaderBand->setColour(band::Navy);
+    w.TitleLabel = &band::addLabel(*w.HeaderBand, 5, 16, FW_BOLD);
     w.TitleLabel->setCaption(GotoVerseCaption);
-    centreInBand(*w.TitleLabel, *w.HeaderBand);
-    w.HintLabel = &bandLabel(*w.HeaderBand, 24, 14, FW_NORMAL);
+    band::centre(*w.TitleLabel, *w.HeaderBand);
+    w.HintLabel = &band::addLabel(*w.HeaderBand, 24, 14, FW_NORMAL);
     w.HintLabel->setCaption(GotoVerseHint);
-    centreInBand(*w.HintLabel, *w.HeaderBand);
-    w.bandBitmap1 = loadBand("TOPFRAME1");
-    w.bandBitmap2 = loadBand("TOPFRAME2");
+    band::centre(*w.HintLabel, *w.HeaderBand);
+    w.bandBitmap1 = band::loadBitmap("TOPFRAME1");
+    w.bandBitmap2 = band::loadBitmap("TOPFRAME2");
 
     // The box as the search box looks: one-pixel border on the window colour.
     w.ReferenceBox = &form.add<EditBox>(reference);
@@ -140,13 +114,8 @@ void GotoVerseWindow::FocusReference() {
     ReferenceBox->selectAll();
 }
 
-void GotoVerseWindow::PaintBand(Control& band, HDC dc) {
-    const int w = band.width();
-    const int h = band.height();
-    if (bandBitmap1)
-        bandBitmap1->draw(dc, RECT{0, 0, w, h - AccentRows});
-    if (bandBitmap2)
-        bandBitmap2->draw(dc, RECT{0, h - AccentRows, w, h});
+void GotoVerseWindow::PaintBand(Control& bandPanel, HDC dc) {
+    band::paint(bandPanel, dc, bandBitmap1.get(), bandBitmap2.get());
 }
 
 std::optional<surah::VerseRef> AskVerse(Form& parent, const std::string& reference) {
