@@ -13,7 +13,6 @@
 #include "toolkit/Form.h"
 #include "toolkit/ListBox.h"
 #include "toolkit/RichView.h"
-#include "toolkit/RichViewScroll.h"
 #include "ui/UGotoVerse.h"
 #include "ui/Unit1.h"
 
@@ -63,5 +62,5 @@ void MainWindow::ShowVerse(int s, int a) {
     ReadingView->setSelStart(begin);
     ReadingView->setSelLength(static_cast<int>(line->end - line->begin));
     // After the selection, which scrolls only as far as it needs to be seen.
-    scrollPositionToTop(*ReadingView, begin);
+    ReadingView->scrollToTop(begin);
 }

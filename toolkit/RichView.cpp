@@ -318,6 +318,17 @@ void RichView::insetFormatRect(int margin) {
     formatRectSet_ = true;
 }
 
+void RichView::scrollToTop(int position) {
+    if (!handle()) {
+        return;
+    }
+    const auto line = static_cast<int>(send(EM_EXLINEFROMCHAR, 0, position));
+    const auto first = static_cast<int>(send(EM_GETFIRSTVISIBLELINE, 0, 0));
+    if (line != first) {
+        send(EM_LINESCROLL, 0, line - first);
+    }
+}
+
 void RichView::setSelStart(int position) {
     if (!ensureWindow()) {
         return;

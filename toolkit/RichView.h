@@ -54,6 +54,10 @@ public:
     // Shrinks the formatting rectangle the control reports now by margin on every side.
     void insetFormatRect(int margin);
 
+    // Scrolls the line that holds position to the top of the view, as far as the view can
+    // scroll (the last lines of a text cannot come first).
+    void scrollToTop(int position);
+
     void setSelStart(int position);
     // The selection runs length characters from its start; -1 from 0 selects everything.
     void setSelLength(int length);
