@@ -126,6 +126,19 @@ VerseReference notAReference() {
     return VerseReference{};
 }
 
+// An optional verse: after one of the verse marks, or after blanks (spaced) alone.
+bool readVerse(Reader& in, Parts& parts, bool spaced) {
+    if (in.takeVerseMark()) {
+        in.skipBlanks();
+        if (!in.atNumber())
+            return false;
+        parts.verse = in.number();
+    } else if (spaced && in.atNumber()) {
+        parts.verse = in.number();
+    }
+    return true;
+}
+
 // After a name: an optional "[n]" and an optional verse.
 bool readNameTail(Reader& in, Parts& parts) {
     bool spaced = in.skipBlanks();
@@ -142,15 +155,7 @@ bool readNameTail(Reader& in, Parts& parts) {
         parts.surahNumber = bracketed;
         spaced = in.skipBlanks();
     }
-    if (in.takeVerseMark()) {
-        in.skipBlanks();
-        if (!in.atNumber())
-            return false;
-        parts.verse = in.number();
-    } else if (spaced && in.atNumber()) {
-        parts.verse = in.number();
-    }
-    return true;
+    return readVerse(in, parts, spaced);
 }
 
 // The whole text read into parts; false when it is none of the forms.
@@ -176,13 +181,8 @@ bool readParts(std::string_view text, Parts& parts) {
             } else {
                 return false;
             }
-        } else if (in.takeVerseMark()) {
-            in.skipBlanks();
-            if (!in.atNumber())
-                return false;
-            parts.verse = in.number();
-        } else if (spaced && in.atNumber()) {
-            parts.verse = in.number();
+        } else if (!readVerse(in, parts, spaced)) {
+            return false;
         }
     } else if (in.atName()) {
         parts.name = in.name();
