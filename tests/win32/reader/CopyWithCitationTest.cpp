@@ -7,26 +7,12 @@
 #include <string>
 
 #include "tests/win32/reader/ReaderDriver.h"
+#include "tests/win32/support/ClipboardText.h"
 #include "tests/win32/support/Keyboard.h"
 #include "toolkit/Clipboard.h"
 #include "toolkit/Toolbar.h"
 
 namespace {
-
-std::string clipboardText() {
-    std::string text = "(clipboard busy)";
-    if (!OpenClipboard(nullptr))
-        return text;
-    text.clear();
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const char* chars = static_cast<const char*>(GlobalLock(data))) {
-            text = chars;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
 
 class CopyWithCitation : public ShownReader {
 protected:

@@ -13,7 +13,9 @@
 #include <memory>
 #include <string>
 
+#include "tests/win32/support/ClipboardText.h"
 #include "tests/win32/support/ModalAnswer.h"
+#include "toolkit/Clipboard.h"
 #include "toolkit/CheckBox.h"
 #include "toolkit/EditBox.h"
 #include "toolkit/Form.h"
@@ -40,31 +42,6 @@ bool exists(const std::string& path) {
 std::string lower(std::string text) {
     CharLowerBuffA(text.data(), static_cast<DWORD>(text.size()));
     return text;
-}
-
-std::string clipboardText() {
-    std::string text;
-    if (!OpenClipboard(nullptr)) {
-        return "(clipboard busy)";
-    }
-    if (HANDLE data = GetClipboardData(CF_TEXT)) {
-        if (const char* chars = static_cast<const char*>(GlobalLock(data))) {
-            text = chars;
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
-
-void setClipboardText(const std::string& text) {
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-    std::memcpy(GlobalLock(data), text.c_str(), text.size() + 1);
-    GlobalUnlock(data);
-    SetClipboardData(CF_TEXT, data);
-    CloseClipboard();
 }
 
 // The system's own words for an error, first line, looked up here independently of the
@@ -379,7 +356,7 @@ TEST_F(ExportTest, SelectAllFocusesTheViewAndCopyPutsItsTextOnTheClipboard) {
     EXPECT_EQ(range.cpMin, 0);
     EXPECT_GE(range.cpMax, static_cast<LONG>(viewText.size()) - 2);
 
-    setClipboardText("sebelum");
+    ASSERT_TRUE(setClipboardText(nullptr, "sebelum"));
     clickToolbarButton(*window->ViewToolbar, 4);
     const std::string copied = clipboardText();
     // The control may leave out the final paragraph mark.
@@ -390,7 +367,7 @@ TEST_F(ExportTest, SelectAllFocusesTheViewAndCopyPutsItsTextOnTheClipboard) {
 
 TEST_F(ExportTest, CopyWithoutASelectionLeavesTheClipboardAlone) {
     window->ReadingView->setSelStart(0);
-    setClipboardText("sebelum");
+    ASSERT_TRUE(setClipboardText(nullptr, "sebelum"));
     window->CopyCommand();
     EXPECT_EQ(clipboardText(), "sebelum");
 }

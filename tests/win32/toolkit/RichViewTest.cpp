@@ -1,6 +1,8 @@
 #include "toolkit/RichView.h"
 
 #include "tests/win32/toolkit/RichViewTestHost.h"
+#include "tests/win32/support/ClipboardText.h"
+#include "toolkit/Clipboard.h"
 #include "toolkit/RichEditLibrary.h"
 
 #include <gtest/gtest.h>
@@ -267,30 +269,8 @@ TEST_F(RichViewTest, FocusOnlyWhenEnabled) {
     EXPECT_NE(GetFocus(), view.handle());
 }
 
-void putOnClipboard(const char* text) {
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, std::strlen(text) + 1);
-    std::strcpy(static_cast<char*>(GlobalLock(memory)), text);
-    GlobalUnlock(memory);
-    SetClipboardData(CF_TEXT, memory);
-    CloseClipboard();
-}
-
-std::string clipboardText() {
-    std::string text;
-    if (OpenClipboard(nullptr)) {
-        if (HANDLE data = GetClipboardData(CF_TEXT)) {
-            text = static_cast<const char*>(GlobalLock(data));
-            GlobalUnlock(data);
-        }
-        CloseClipboard();
-    }
-    return text;
-}
-
 TEST_F(RichViewTest, CopySelectionPutsTheSelectionOnTheClipboard) {
-    putOnClipboard("sebelumnya");
+    ASSERT_TRUE(setClipboardText(nullptr, "sebelumnya"));
     view.setText(Verses);
     view.setSelStart(6);
     view.setSelLength(4);
@@ -300,7 +280,7 @@ TEST_F(RichViewTest, CopySelectionPutsTheSelectionOnTheClipboard) {
 }
 
 TEST_F(RichViewTest, CopyWithNothingSelectedKeepsTheClipboard) {
-    putOnClipboard("sebelumnya");
+    ASSERT_TRUE(setClipboardText(nullptr, "sebelumnya"));
     view.setText(Verses);
     view.setSelStart(4);
     view.copySelection();
