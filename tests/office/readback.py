@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Reads the reader's saved RTF files back with LibreOffice and compares them with the view.
 
-The Windows test program (tests/win32/reader/OfficeExportTest.cpp) leaves in one folder, for
+The Windows test program (tests/win32/ui/OfficeExportTest.cpp) leaves in one folder, for
 each case NAME: NAME.rtf as saved, NAME.view.txt with the view's text, and NAME.expect with
 what an office suite must find (term, boldRuns, colour, sizeTwips, hits). This script converts
 every file with `soffice --headless --convert-to fodt` (LibreOffice's own flat document

@@ -12,7 +12,7 @@
 #include "reader/Occurrences.h"
 #include "reader/SearchScan.h"
 #include "reader/ViewText.h"
-#include "tests/win32/reader/ReaderDriver.h"
+#include "tests/win32/ui/ReaderDriver.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "tests/win32/reader/ReaderDriver.h"
+#include "tests/win32/ui/ReaderDriver.h"
 #include "tests/win32/support/ClipboardText.h"
 #include "tests/win32/support/Keyboard.h"
 #include "toolkit/Clipboard.h"

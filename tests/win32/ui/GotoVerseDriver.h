@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/win32/reader/ReaderDriver.h"
+#include "tests/win32/ui/ReaderDriver.h"
 #include "tests/win32/support/Keyboard.h"
 #include "toolkit/Form.h"
 #include "ui/UGotoVerse.h"

@@ -20,7 +20,7 @@
 #include <memory>
 #include <string>
 
-#include "tests/win32/reader/ReaderDriver.h"
+#include "tests/win32/ui/ReaderDriver.h"
 #include "tests/win32/support/ModalAnswer.h"
 #include "toolkit/Form.h"
 #include "toolkit/SwatchButton.h"

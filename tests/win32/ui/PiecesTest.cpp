@@ -14,7 +14,7 @@
 #include "reader/SearchScan.h"
 #include "reader/StatusText.h"
 #include "reader/ViewText.h"
-#include "tests/win32/reader/ReaderDriver.h"
+#include "tests/win32/ui/ReaderDriver.h"
 #include "tests/win32/support/ModalAnswer.h"
 #include "toolkit/SwatchButton.h"
 

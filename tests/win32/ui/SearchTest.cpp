@@ -8,7 +8,7 @@
 
 #include "corpus/FastStrList.h"
 #include "corpus/SurahTable.h"
-#include "tests/win32/reader/ReaderDriver.h"
+#include "tests/win32/ui/ReaderDriver.h"
 #include "tests/win32/support/ModalAnswer.h"
 
 namespace {

@@ -7,7 +7,7 @@
 
 #include <string>
 
-#include "tests/win32/reader/ReaderDriver.h"
+#include "tests/win32/ui/ReaderDriver.h"
 #include "tests/win32/support/ModalAnswer.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/ColourDialog.h"
