@@ -1,6 +1,6 @@
 #pragma once
-// The Arabic text as the reader holds it after loading (resources/quran_ar.txt split with
-// FastStrList), and one verse of it in UTF-16, for the tests of its conversions and drawn form.
+// The Arabic text as the reader holds it after loading: resources/quran_ar.txt split with
+// FastStrList, one verse a line.
 #include <fstream>
 #include <sstream>
 #include <string>
