@@ -4,6 +4,7 @@
 #include <cstring>
 #include <limits>
 #include <stdexcept>
+#include <utility>
 
 #include "corpus/Stream.h"
 
@@ -124,6 +125,12 @@ void FastStrList::clear() {
     std::vector<char>().swap(buffer_);
     std::vector<std::uint32_t>().swap(index_);
     used_ = 0;
+}
+
+void FastStrList::swap(FastStrList& other) noexcept {
+    buffer_.swap(other.buffer_);
+    index_.swap(other.index_);
+    std::swap(used_, other.used_);
 }
 
 // Makes room for extra more bytes: twice the bytes then needed, at least 1024.

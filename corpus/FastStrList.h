@@ -31,6 +31,9 @@ public:
     // Every item followed by CR LF.
     std::string text() const;
     void clear();
+    // Exchanges the contents of two lists, so that a list can be filled and checked aside
+    // and then take the place of another at once.
+    void swap(FastStrList& other) noexcept;
 
     std::size_t bufferCapacity() const { return buffer_.size(); }
     std::size_t bufferUsed() const { return used_; }

@@ -30,6 +30,7 @@ cp "$exe" "$stage/nurvela.exe"
 crlf package/BACA-SAYA.txt "$stage/BACA-SAYA.txt"
 crlf LICENSE "$stage/LICENSE.txt"
 crlf package/LISENSI-TERJEMAHAN.txt "$stage/LISENSI-TERJEMAHAN.txt"
+crlf package/LISENSI-FONT.txt "$stage/LISENSI-FONT.txt"
 crlf "$bzip2_licence" "$stage/LICENSE-bzip2.txt"
 crlf "$mingw_licence" "$stage/LICENSE-mingw-w64.txt"
 
@@ -41,7 +42,7 @@ rm -rf "$stage"
 
 # What went in: every entry readable, every text file with CR LF only.
 unzip -tq "$out/$name.zip" >/dev/null
-for entry in BACA-SAYA.txt LICENSE.txt LISENSI-TERJEMAHAN.txt; do
+for entry in BACA-SAYA.txt LICENSE.txt LISENSI-TERJEMAHAN.txt LISENSI-FONT.txt; do
     if unzip -p "$out/$name.zip" "$name/$entry" | grep -q $'[^\r]$'; then
         echo "dist: $entry has a line without CR LF" >&2
         exit 1

@@ -33,6 +33,9 @@ packages=(
     clang libclang-rt-14-dev
     wine wine32:i386 xvfb xauth x11-utils imagemagick fonts-liberation
     python3 zip
+    # The Arabic font the program embeds, and hb-shape, with which a test proves that the
+    # font draws every verse as the program shows it.
+    fonts-hosny-amiri libharfbuzz-bin
     # The office suite the export tests read the saved files back with. It is large (several
     # hundred megabytes with what it pulls in); only its Writer part without a desktop front end.
     libreoffice-writer-nogui
@@ -52,4 +55,21 @@ if [ "$need_update" = 1 ]; then
 fi
 if [ ${#missing[@]} -gt 0 ]; then
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Node.js runs the text generator, whose --check is a test; Debian's own packages unless a
+# node is already there (a machine may have it from elsewhere, with npm inside).
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+    node_packages=()
+    command -v node >/dev/null || node_packages+=(nodejs)
+    command -v npm >/dev/null || node_packages+=(npm)
+    echo "setup: installing ${node_packages[*]}"
+    $SUDO apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${node_packages[@]}"
+fi
+# The package the texts come from, at the version tools/package-lock.json pins.
+tools="$(cd "$(dirname "$0")/../tools" && pwd)"
+if [ ! -f "$tools/node_modules/quran-json/package.json" ]; then
+    echo "setup: npm ci in $tools"
+    (cd "$tools" && npm ci --no-audit --no-fund --loglevel=error)
 fi

@@ -1,21 +1,26 @@
 #!/usr/bin/env node
-// Generates resources/quran_id.txt, the translation text that the program embeds
-// (packed with bzip2 at build time) as its "QRN"/"INDO" resource.
+// Generates the two texts that the program embeds (packed with bzip2 at build
+// time): resources/quran_id.txt, the translation, as its "QRN"/"INDO" resource,
+// and resources/quran_ar.txt, the Arabic text, as its "QRN"/"ARAB" resource.
 //
 // Source: dist/quran_id.json of the npm package quran-json 3.1.2 (CC BY-SA 4.0).
-// Output: one verse line per verse, "s:a. text", CR LF after every line, 6236
-// lines in mushaf order, printable 7-bit ASCII only.
-//
-// Every character outside printable ASCII is mapped deliberately through the
-// table below; a character the table does not know stops the tool, so a new
-// package version cannot slip a byte above 127 into the program unnoticed.
-// Nothing else is changed: no blanks are collapsed, no punctuation touched.
+// Output, both files: one line per verse, 6236 lines in mushaf order, CR LF
+// after every line.
+// - quran_id.txt: "s:a. text", printable 7-bit ASCII only. Every character
+//   outside printable ASCII is mapped deliberately through charMap; a
+//   character the table does not know stops the tool, so a new package
+//   version cannot slip a byte above 127 into the program unnoticed. Nothing
+//   else is changed: no blanks are collapsed, no punctuation touched.
+// - quran_ar.txt: the verse's "text" field exactly as the package holds it,
+//   UTF-8 without BOM, no number prefix, no normalisation. Nothing is mapped;
+//   a code point outside arabicChars stops the tool instead.
 //
 // Usage:
-//   node gen-corpus.mjs            write ../resources/quran_id.txt
-//   node gen-corpus.mjs --check    regenerate in memory and fail unless the
-//                                  committed file is byte-identical
-//   node gen-corpus.mjs --out FILE write somewhere else
+//   node gen-corpus.mjs                   write both files into ../resources
+//   node gen-corpus.mjs --check           regenerate in memory and fail unless
+//                                         both committed files are byte-identical
+//   node gen-corpus.mjs --out FILE        write (or check) the translation elsewhere
+//   node gen-corpus.mjs --out-arabic FILE the same for the Arabic text
 
 import { readFileSync, writeFileSync, existsSync } from 'node:fs';
 import { dirname, join } from 'node:path';
@@ -26,6 +31,7 @@ const packageDir = join(here, 'node_modules', 'quran-json');
 const sourceFile = join(packageDir, 'dist', 'quran_id.json');
 const expectedVersion = '3.1.2';
 const defaultOut = join(here, '..', 'resources', 'quran_id.txt');
+const defaultArabicOut = join(here, '..', 'resources', 'quran_ar.txt');
 
 // Zero-based index of the first verse of surah s, s = 1..115; entry 115 is the
 // end sentinel. Verse counts are the differences. Index 0 is unused.
@@ -73,6 +79,88 @@ const charMap = new Map([
   ['\u2019', ["'", 'curly quote']], // right single quotation mark
 ]);
 const superscriptMarks = '\u00B3'; // superscript three, a footnote mark
+
+// Every code point the Arabic text may hold, with its Unicode name. The text is
+// copied, never mapped: a code point outside this table stops the tool, so a
+// new package version cannot bring a character the program's font and drawn
+// form (reader/ArabicDrawing) were never checked against. The package writes
+// open tanween with older marks: U+0657 for open fathatan, U+065E for open
+// dammatan, U+0656 for open kasratan.
+const arabicChars = new Map([
+  [0x0020, 'SPACE'],
+  [0x0621, 'ARABIC LETTER HAMZA'],
+  [0x0623, 'ARABIC LETTER ALEF WITH HAMZA ABOVE'],
+  [0x0624, 'ARABIC LETTER WAW WITH HAMZA ABOVE'],
+  [0x0625, 'ARABIC LETTER ALEF WITH HAMZA BELOW'],
+  [0x0626, 'ARABIC LETTER YEH WITH HAMZA ABOVE'],
+  [0x0627, 'ARABIC LETTER ALEF'],
+  [0x0628, 'ARABIC LETTER BEH'],
+  [0x0629, 'ARABIC LETTER TEH MARBUTA'],
+  [0x062A, 'ARABIC LETTER TEH'],
+  [0x062B, 'ARABIC LETTER THEH'],
+  [0x062C, 'ARABIC LETTER JEEM'],
+  [0x062D, 'ARABIC LETTER HAH'],
+  [0x062E, 'ARABIC LETTER KHAH'],
+  [0x062F, 'ARABIC LETTER DAL'],
+  [0x0630, 'ARABIC LETTER THAL'],
+  [0x0631, 'ARABIC LETTER REH'],
+  [0x0632, 'ARABIC LETTER ZAIN'],
+  [0x0633, 'ARABIC LETTER SEEN'],
+  [0x0634, 'ARABIC LETTER SHEEN'],
+  [0x0635, 'ARABIC LETTER SAD'],
+  [0x0636, 'ARABIC LETTER DAD'],
+  [0x0637, 'ARABIC LETTER TAH'],
+  [0x0638, 'ARABIC LETTER ZAH'],
+  [0x0639, 'ARABIC LETTER AIN'],
+  [0x063A, 'ARABIC LETTER GHAIN'],
+  [0x0640, 'ARABIC TATWEEL'],
+  [0x0641, 'ARABIC LETTER FEH'],
+  [0x0642, 'ARABIC LETTER QAF'],
+  [0x0643, 'ARABIC LETTER KAF'],
+  [0x0644, 'ARABIC LETTER LAM'],
+  [0x0645, 'ARABIC LETTER MEEM'],
+  [0x0646, 'ARABIC LETTER NOON'],
+  [0x0647, 'ARABIC LETTER HEH'],
+  [0x0648, 'ARABIC LETTER WAW'],
+  [0x0649, 'ARABIC LETTER ALEF MAKSURA'],
+  [0x064A, 'ARABIC LETTER YEH'],
+  [0x064B, 'ARABIC FATHATAN'],
+  [0x064C, 'ARABIC DAMMATAN'],
+  [0x064D, 'ARABIC KASRATAN'],
+  [0x064E, 'ARABIC FATHA'],
+  [0x064F, 'ARABIC DAMMA'],
+  [0x0650, 'ARABIC KASRA'],
+  [0x0651, 'ARABIC SHADDA'],
+  [0x0652, 'ARABIC SUKUN'],
+  [0x0653, 'ARABIC MADDAH ABOVE'],
+  [0x0654, 'ARABIC HAMZA ABOVE'],
+  [0x0655, 'ARABIC HAMZA BELOW'],
+  [0x0656, 'ARABIC SUBSCRIPT ALEF'],
+  [0x0657, 'ARABIC INVERTED DAMMA'],
+  [0x065C, 'ARABIC VOWEL SIGN DOT BELOW'],
+  [0x065E, 'ARABIC FATHA WITH TWO DOTS'],
+  [0x0670, 'ARABIC LETTER SUPERSCRIPT ALEF'],
+  [0x0671, 'ARABIC LETTER ALEF WASLA'],
+  [0x06D6, 'ARABIC SMALL HIGH LIGATURE SAD WITH LAM WITH ALEF MAKSURA'],
+  [0x06D7, 'ARABIC SMALL HIGH LIGATURE QAF WITH LAM WITH ALEF MAKSURA'],
+  [0x06D8, 'ARABIC SMALL HIGH MEEM INITIAL FORM'],
+  [0x06DA, 'ARABIC SMALL HIGH JEEM'],
+  [0x06DB, 'ARABIC SMALL HIGH THREE DOTS'],
+  [0x06DC, 'ARABIC SMALL HIGH SEEN'],
+  [0x06DE, 'ARABIC START OF RUB EL HIZB'],
+  [0x06E0, 'ARABIC SMALL HIGH UPRIGHT RECTANGULAR ZERO'],
+  [0x06E1, 'ARABIC SMALL HIGH DOTLESS HEAD OF KHAH'],
+  [0x06E2, 'ARABIC SMALL HIGH MEEM ISOLATED FORM'],
+  [0x06E4, 'ARABIC SMALL HIGH MADDA'],
+  [0x06E5, 'ARABIC SMALL WAW'],
+  [0x06E6, 'ARABIC SMALL YEH'],
+  [0x06E7, 'ARABIC SMALL HIGH YEH'],
+  [0x06E8, 'ARABIC SMALL HIGH NOON'],
+  [0x06E9, 'ARABIC PLACE OF SAJDAH'],
+  [0x06EC, 'ARABIC ROUNDED HIGH STOP WITH FILLED CENTRE'],
+  [0x06ED, 'ARABIC SMALL LOW MEEM'],
+  [0x2009, 'THIN SPACE'], // once, in 2:72, carrying U+0670 U+0654
+]);
 
 function fail(message) {
   console.error(`gen-corpus: ${message}`);
@@ -148,9 +236,9 @@ function loadSource() {
   return data;
 }
 
-function buildLines(data, stats) {
-  const lines = [];
-  const numbers = [];
+// Calls visit(verse, s, a) for every verse in mushaf order, after checking that
+// the surahs and verses stand where the surah table says.
+function forEachVerse(data, visit) {
   data.forEach((surah, k) => {
     const s = k + 1;
     if (surah.id !== s) fail(`surah at position ${k} has id ${surah.id}`);
@@ -160,12 +248,28 @@ function buildLines(data, stats) {
     surah.verses.forEach((verse, j) => {
       const a = j + 1;
       if (verse.id !== a) fail(`surah ${s}: verse at position ${j} has id ${verse.id}`);
-      lines.push(`${s}:${a}. ${normalise(verse.translation, `${s}:${a}`, stats, numbers)}`);
+      visit(verse, s, a);
     });
+  });
+}
+
+function buildLines(data, stats) {
+  const lines = [];
+  const numbers = [];
+  forEachVerse(data, (verse, s, a) => {
+    lines.push(`${s}:${a}. ${normalise(verse.translation, `${s}:${a}`, stats, numbers)}`);
   });
   numbers.forEach((n, i) => {
     if (i > 0 && n <= numbers[i - 1]) fail(`footnote number ${n} follows ${numbers[i - 1]}: not a footnote mark?`);
   });
+  return lines;
+}
+
+// The Arabic lines are the package's texts as they are; validateArabic decides
+// whether they can be used.
+function buildArabicLines(data) {
+  const lines = [];
+  forEachVerse(data, (verse) => lines.push(verse.text));
   return lines;
 }
 
@@ -208,19 +312,67 @@ function validate(lines) {
   }
 }
 
+// The Arabic text must arrive in the program exactly as the package has it,
+// one verse a line: anything that would split, shift or silently change a line
+// refuses the output.
+function validateArabic(lines) {
+  if (lines.length !== totalVerses) fail(`${lines.length} Arabic lines, expected ${totalVerses}`);
+  const used = new Map();
+  for (let s = 1; s <= surahCount; s++) {
+    for (let a = 1; a <= verseCount(s); a++) {
+      const i = surahStart[s] + a - 1;
+      const text = lines[i];
+      const where = `Arabic line ${i} (${s}:${a})`;
+      if (typeof text !== 'string' || text.length === 0) fail(`${where} has no text`);
+      if (/[\r\n\0]/.test(text)) fail(`${where} holds a CR, LF or NUL`);
+      if (/^\s|\s$/u.test(text)) fail(`${where} has leading or trailing whitespace`);
+      for (const ch of text) {
+        const code = ch.codePointAt(0);
+        if (!arabicChars.has(code)) {
+          const hex = code.toString(16).toUpperCase().padStart(4, '0');
+          fail(`${where}: unexpected code point U+${hex}; add it to arabicChars deliberately`);
+        }
+        used.set(code, (used.get(code) ?? 0) + 1);
+      }
+    }
+  }
+  return used;
+}
+
+// Writes bytes to out, or with check only compares; returns a complaint or null.
+function writeOrCheck(out, bytes, check) {
+  if (check) {
+    if (!existsSync(out) || !readFileSync(out).equals(bytes)) return `${out} differs from the generated text`;
+    console.log(`${out} is up to date`);
+  } else {
+    writeFileSync(out, bytes);
+    console.log(`wrote ${out}`);
+  }
+  return null;
+}
+
 function main() {
   const args = process.argv.slice(2);
   const check = args.includes('--check');
-  const outIndex = args.indexOf('--out');
-  const out = outIndex >= 0 ? args[outIndex + 1] : defaultOut;
-  if (outIndex >= 0 && !out) fail('--out needs a file name');
+  const option = (name, fallback) => {
+    const index = args.indexOf(name);
+    if (index < 0) return fallback;
+    if (!args[index + 1]) fail(`${name} needs a file name`);
+    return args[index + 1];
+  };
+  const out = option('--out', defaultOut);
+  const arabicOut = option('--out-arabic', defaultArabicOut);
 
   const stats = new Map();
   crossCheckSurahTable();
-  const lines = buildLines(loadSource(), stats);
+  const data = loadSource();
+  const lines = buildLines(data, stats);
   validate(lines);
   const content = lines.map((l) => `${l}\r\n`).join('');
   const bytes = Buffer.from(content, 'latin1');
+  const arabicLines = buildArabicLines(data);
+  const used = validateArabic(arabicLines);
+  const arabicBytes = Buffer.from(arabicLines.map((l) => `${l}\r\n`).join(''), 'utf8');
 
   const lengths = lines.map((l) => l.length);
   const minLen = Math.min(...lengths);
@@ -233,14 +385,12 @@ function main() {
   console.log(`lines holding two blanks in a row: ${doubleBlanks}`);
   console.log('replacements:');
   for (const [kind, n] of [...stats].sort()) console.log(`  ${kind}: ${n}`);
+  console.log(`Arabic lines: ${arabicLines.length}, bytes: ${arabicBytes.length}, ` +
+    `code points used: ${used.size} of the ${arabicChars.size} in the table`);
 
-  if (check) {
-    if (!existsSync(out) || !readFileSync(out).equals(bytes)) fail(`${out} differs from the generated text`);
-    console.log(`${out} is up to date`);
-  } else {
-    writeFileSync(out, bytes);
-    console.log(`wrote ${out}`);
-  }
+  const complaints = [writeOrCheck(out, bytes, check), writeOrCheck(arabicOut, arabicBytes, check)];
+  const failed = complaints.filter((c) => c !== null);
+  if (failed.length > 0) fail(failed.join('; '));
 }
 
 main();

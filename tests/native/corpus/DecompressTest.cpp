@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "Bzip2Pack.h"
 #include "QuranText.h"
 #include "corpus/Exception.h"
 #include "corpus/FastStrList.h"
@@ -13,16 +14,6 @@
 #include "corpus/SurahTable.h"
 
 namespace {
-
-std::string pack(const std::string& text) {
-    // bzip2's documented bound: 1% more plus 600 bytes.
-    std::vector<char> out(text.size() + text.size() / 100 + 600);
-    unsigned length = static_cast<unsigned>(out.size());
-    const int rc = BZ2_bzBuffToBuffCompress(out.data(), &length, const_cast<char*>(text.data()),
-                                            static_cast<unsigned>(text.size()), 9, 0, 0);
-    EXPECT_EQ(rc, BZ_OK);
-    return std::string(out.data(), length);
-}
 
 // A destination that remembers every write and can be told to take fewer bytes.
 class RecordingStream final : public Stream {

@@ -10,3 +10,11 @@ inline std::string readQuranText() {
     content << file.rdbuf();
     return content.str();
 }
+
+// The Arabic text as committed (resources/quran_ar.txt), read byte for byte.
+inline std::string readArabicText() {
+    std::ifstream file(NURVELA_SOURCE_DIR "/resources/quran_ar.txt", std::ios::binary);
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
+}

@@ -1,0 +1,46 @@
+#pragma once
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace rules {
+
+// Who shapes the Arabic view's text. Standard: the system's own shaping on Windows, which
+// draws the text as it is; only the font's gap needs filling. Wine: Wine's shaper, which also
+// needs the items below. The window code tells them apart at run time.
+enum class ArabicShaper { Standard, Wine };
+
+// What the Arabic view draws for one verse, and where every drawn code unit comes from.
+// These changes exist only so that the font and the shaper draw the words right; the drawn
+// text never leaves the view: the clipboard, a citation and a saved file take the verse's own
+// text, through source.
+//
+// Standard (every system, for the font):
+// - U+065E (the package's open dammatan) becomes U+08F1 ARABIC OPEN DAMMATAN; Amiri Quran
+//   has no glyph for U+065E and draws a box.
+// Wine, in addition (for Wine's shaper):
+// - U+065E becomes U+064C ARABIC DAMMATAN instead: Wine does not count U+08F1 as Arabic and
+//   puts it in a run of its own, away from its letter.
+// - U+0640 TATWEEL right before U+0670 SUPERSCRIPT ALEF is dropped: Wine breaks the joining
+//   after the pair.
+// - U+0627 ALEF followed by U+0653 MADDAH ABOVE becomes U+0622, the same letter composed:
+//   Wine leaves a gap after the pair. The other compositions of Arabic letters with hamza
+//   cannot occur in this text (its hamza above sits only on tatweel or a thin space, its
+//   hamza below only under yeh and waw, which have no composed form).
+struct DrawnArabic {
+    std::u16string text;
+    // source[i] is the UTF-16 offset in the verse where the code units that became text[i]
+    // begin; source[text.size()] is the verse's length. It never decreases, so the drawn
+    // range [b, e) comes from the verse's range [source[b], source[e]): a dropped tatweel
+    // goes with the superscript alef after it, an alef and its maddah go together.
+    std::vector<std::size_t> source;
+};
+
+DrawnArabic DrawArabic(std::u16string_view verse, ArabicShaper shaper);
+
+// The verse's own text for the drawn range [begin, end) (clamped to the drawn text).
+std::u16string_view SourceOfDrawnRange(const DrawnArabic& drawn, std::u16string_view verse,
+                                       std::size_t begin, std::size_t end);
+
+}  // namespace rules

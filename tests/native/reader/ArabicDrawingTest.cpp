@@ -1,0 +1,82 @@
+#include "reader/ArabicDrawing.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <string_view>
+
+#include "RealArabic.h"
+
+using rules::ArabicShaper;
+using rules::DrawArabic;
+using rules::DrawnArabic;
+
+// Every verse goes to UTF-16 and back byte for byte on the way.
+TEST(DrawArabic, StandardChangesNothingButTheOpenDammatanTheFontLacks) {
+    const FastStrList& arabic = realArabic();
+    ASSERT_EQ(arabic.count(), surah::TotalVerses);
+    std::size_t changed = 0;
+    std::size_t units = 0;
+    for (int i = 0; i < arabic.count(); ++i) {
+        const std::u16string verse = rules::Utf8ToUtf16(arabic.view(i));
+        ASSERT_EQ(rules::Utf16ToUtf8(verse), arabic.view(i)) << "line " << i;
+        units += verse.size();
+        const DrawnArabic drawn = DrawArabic(verse, ArabicShaper::Standard);
+        ASSERT_EQ(drawn.text.size(), verse.size()) << "line " << i;
+        for (std::size_t k = 0; k < verse.size(); ++k) {
+            ASSERT_EQ(drawn.text[k], verse[k] == u'\u065E' ? u'\u08F1' : verse[k]) << i << " " << k;
+            ASSERT_EQ(drawn.source[k], k) << "line " << i;
+            changed += drawn.text[k] != verse[k];
+        }
+        ASSERT_EQ(drawn.source.back(), verse.size()) << "line " << i;
+    }
+    EXPECT_EQ(units, 700'236u);  // the package's texts, as JavaScript counts their length
+    EXPECT_EQ(changed, 1807u);   // every U+065E of the package
+}
+
+TEST(DrawArabic, WineFormOfRealWords) {
+    // 2:5 "ulaa'ika" holds lam, fatha, tatweel, superscript alef, maddah: the tatweel goes and
+    // the superscript alef stands for both.
+    const std::u16string ulaaika = arabicVerse(2, 5).substr(0, 9);
+    ASSERT_EQ(ulaaika, u"\u0623\u064F\u0648\u0652\u0644\u064E\u0640\u0670\u0653");
+    const DrawnArabic drawn = DrawArabic(ulaaika, ArabicShaper::Wine);
+    EXPECT_EQ(drawn.text, u"\u0623\u064F\u0648\u0652\u0644\u064E\u0670\u0653");
+    EXPECT_EQ(drawn.source, (std::vector<std::size_t>{0, 1, 2, 3, 4, 5, 6, 8, 9}));
+    // 2:4 "bimaa": alef and maddah become one letter; open dammatan becomes plain dammatan.
+    const std::u16string bimaa = u"\u0628\u0650\u0645\u064E\u0627\u0653 ";
+    ASSERT_EQ(arabicVerse(2, 4).find(bimaa), 24u);
+    const DrawnArabic composed = DrawArabic(bimaa + u"\u0645\u065E", ArabicShaper::Wine);
+    EXPECT_EQ(composed.text, u"\u0628\u0650\u0645\u064E\u0622 \u0645\u064C");
+    EXPECT_EQ(composed.source, (std::vector<std::size_t>{0, 1, 2, 3, 4, 6, 7, 8, 9}));
+    // Tatweel before any other mark stays (21:88, before small high noon), so does maddah on
+    // any other letter, and so does a pair cut by the verse's end.
+    ASSERT_NE(arabicVerse(21, 88).find(u"\u0640\u06E8"), std::u16string::npos);
+    for (const std::u16string_view kept :
+         {u"\u0640\u06E8", u"\u0648\u0653", u"\u0644\u0640", u"\u0627"}) {
+        EXPECT_EQ(DrawArabic(kept, ArabicShaper::Wine).text, kept);
+    }
+}
+
+// Whatever the view selects, the verse's own text is found through source: the source
+// pieces of the drawn units join to the verse, and each, drawn again, is exactly its unit.
+// As source never decreases, any drawn range then leads to its exact source range.
+TEST(DrawArabic, EveryDrawnUnitLeadsBackToItsExactSource) {
+    const FastStrList& arabic = realArabic();
+    for (const ArabicShaper shaper : {ArabicShaper::Standard, ArabicShaper::Wine}) {
+        for (int i = 0; i < arabic.count(); ++i) {
+            const std::u16string verse = rules::Utf8ToUtf16(arabic.view(i));
+            const DrawnArabic drawn = DrawArabic(verse, shaper);
+            ASSERT_EQ(drawn.source.size(), drawn.text.size() + 1);
+            std::u16string joined;
+            for (std::size_t k = 0; k < drawn.text.size(); ++k) {
+                const std::u16string_view piece = rules::SourceOfDrawnRange(drawn, verse, k, k + 1);
+                ASSERT_EQ(DrawArabic(piece, shaper).text, drawn.text.substr(k, 1)) << i << " " << k;
+                joined += piece;
+            }
+            ASSERT_EQ(joined, verse) << "line " << i;
+            const std::size_t middle = drawn.text.size() / 2;  // a range past the end is cut
+            ASSERT_EQ(rules::SourceOfDrawnRange(drawn, verse, middle, drawn.text.size() + 9),
+                      verse.substr(drawn.source[middle]));
+        }
+    }
+}
