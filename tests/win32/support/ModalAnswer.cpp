@@ -105,7 +105,7 @@ LRESULT CALLBACK ModalAnswer::hook(int code, WPARAM wParam, LPARAM lParam) {
                 }
             }
             pending.push_back(Pending{window, chosen});
-            // The callback runs from the dialog's own loop, once the dialog is complete.
+            // The callback runs from the dialog's own loop, once the dialog is shown.
             SetTimer(window, AnswerTimer, USER_TIMER_MINIMUM, deliver);
         }
     }
@@ -113,6 +113,15 @@ LRESULT CALLBACK ModalAnswer::hook(int code, WPARAM wParam, LPARAM lParam) {
 }
 
 void CALLBACK ModalAnswer::deliver(HWND dialog, UINT, UINT_PTR timer, DWORD) {
+    // The modal loop shows the dialog the first time its queue is empty, or right after
+    // dispatching a WM_TIMER that came first: when building the dialog took longer than the
+    // timer's interval, this tick runs while the dialog is still hidden. A hidden dialog is
+    // not yet what a user meets (the colour chooser, for one, leaves its red, green and blue
+    // fields alone while they are not visible), so the answer waits for a tick that finds it
+    // shown; the timer stays set until then.
+    if (!IsWindowVisible(dialog)) {
+        return;
+    }
     KillTimer(dialog, timer);
     auto it = std::find_if(pending.begin(), pending.end(),
                            [&](const Pending& p) { return p.dialog == dialog; });

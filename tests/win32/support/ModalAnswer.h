@@ -1,9 +1,9 @@
 #pragma once
 // Answers a modal dialog from inside a test while the code under test is blocked in the
 // modal call. A CBT hook on the current thread sees each dialog ("#32770") being activated;
-// once the dialog's own modal loop runs, the callback of the first matching answer is called
-// with the dialog's handle. It can read texts, fill fields and press a button (posted, so
-// the dialog closes after the callback returns).
+// once the dialog's own modal loop runs and has shown it, the callback of the first matching
+// answer is called with the dialog's handle. It can read texts, fill fields and press a button
+// (posted, so the dialog closes after the callback returns).
 //
 //     ModalAnswer answer(ModalAnswer::Kind::SaveDialog, [](HWND dialog) {
 //         ModalAnswer::setFileName(dialog, "out");

@@ -1,5 +1,5 @@
 // The dialog-answering helper itself: matching by kind and text, and what happens to a dialog
-// nobody expected.
+// nobody expected, and that an answer meets its dialog shown.
 #include "tests/win32/support/ModalAnswer.h"
 
 #include <gtest/gtest.h>
@@ -57,6 +57,41 @@ TEST(ModalAnswer, TheInnermostMatchingAnswerWins) {
     }
     EXPECT_EQ(inner, 1);
     EXPECT_EQ(outer, 1);
+}
+
+// A dialog built slowly, as a loaded machine or the first colour chooser of a process builds
+// it: activated, then busy for longer than the answer's timer needs to fall due.
+INT_PTR CALLBACK slowlyBuilt(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
+    if (message == WM_INITDIALOG) {
+        SetFocus(dialog);
+        Sleep(5 * USER_TIMER_MINIMUM);
+        return FALSE;
+    }
+    if (message == WM_COMMAND && LOWORD(wParam) == IDCANCEL) {
+        EndDialog(dialog, IDCANCEL);
+        return TRUE;
+    }
+    return FALSE;
+}
+
+TEST(ModalAnswer, TheAnswerMeetsTheDialogShownEvenWhenItsTimerFellDueFirst) {
+    struct {
+        DLGTEMPLATE head;
+        WORD menu, windowClass, title, padding;
+    } empty{};
+    empty.head.style = WS_POPUP | WS_CAPTION | DS_MODALFRAME;
+    empty.head.cx = 100;
+    empty.head.cy = 40;
+    bool shown = false;
+    ModalAnswer answer([&](HWND dialog) {
+        shown = IsWindowVisible(dialog) != FALSE;
+        ModalAnswer::press(dialog, IDCANCEL);
+    });
+    EXPECT_EQ(
+        DialogBoxIndirectParamA(GetModuleHandleA(nullptr), &empty.head, nullptr, slowlyBuilt, 0),
+        IDCANCEL);
+    EXPECT_EQ(answer.answered(), 1);
+    EXPECT_TRUE(shown);
 }
 
 }  // namespace

@@ -10,11 +10,6 @@
 
 namespace {
 
-void CALLBACK pressSaveAgain(HWND save, UINT, UINT_PTR timer, DWORD) {
-    KillTimer(save, timer);
-    ModalAnswer::press(save, IDOK);
-}
-
 const char ExportFilter[] = "Rich Text Format (*.rtf)|*.RTF|Text File (*.txt)|*.TXT";
 
 // What the dialog would make of a typed name, and whether a file can have it.
@@ -165,17 +160,22 @@ TEST_F(SaveDialogTest, AnExistingFileIsReplacedOnlyAfterConfirmation) {
     ASSERT_NE(file, INVALID_HANDLE_VALUE);
     CloseHandle(file);
 
+    HWND saveWindow = nullptr;
     int prompts = 0;
     ModalAnswer confirm(ModalAnswer::Kind::MessageBox, [&](HWND box) {
         ++prompts;
         // The first prompt is declined, which returns to the dialog; the second accepted.
         ModalAnswer::press(box, prompts == 1 ? IDNO : IDYES);
+        if (prompts == 1) {
+            // Save pressed again, posted after the No: the prompt's loop ends with the No, and
+            // the dialog's own loop takes this press once the prompt has gone.
+            ModalAnswer::press(saveWindow, IDOK);
+        }
     });
     ModalAnswer answer(ModalAnswer::Kind::SaveDialog, [&](HWND save) {
+        saveWindow = save;
         ModalAnswer::setFileName(save, name);
         ModalAnswer::press(save, IDOK);
-        // Once the declined prompt is gone, press Save again.
-        SetTimer(save, 1, 300, pressSaveAgain);
     });
     EXPECT_TRUE(dialog.execute());
     EXPECT_EQ(prompts, 2);

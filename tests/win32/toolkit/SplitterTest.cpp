@@ -1,4 +1,5 @@
 // The splitter between a left-aligned list and the rest, dragged with real mouse messages.
+#include "tests/win32/support/PumpUntil.h"
 #include "tests/win32/toolkit/WindowGeometry.h"
 #include "toolkit/Form.h"
 #include "toolkit/ListBox.h"
@@ -46,13 +47,14 @@ struct SplitHost {
         GetWindowRect(splitter->handle(), &rect);
         return rect.left + 1;
     }
-    // Runs the thread's messages for a while, timers included.
-    static void pumpFor(DWORD milliseconds) {
-        const DWORD end = GetTickCount() + milliseconds;
-        while (GetTickCount() < end) {
-            pumpPending();
-            Sleep(10);
-        }
+    // Runs the thread's messages until the splitter has looked at the keyboard `looks` more
+    // times (it looks at Escape on a timer while the button is held).
+    void letTheSplitterLook(int looks) const {
+        int seen = 0;
+        pumpUntil([&] { return seen >= looks; },
+                  [&](const MSG& msg) {
+                      seen += msg.hwnd == splitter->handle() && msg.message == WM_TIMER ? 1 : 0;
+                  });
     }
 };
 
@@ -123,30 +125,31 @@ TEST(Splitter, MinimumSizesHoldBothSides) {
 
 TEST(Splitter, EscapeDuringTheDragRestoresTheWidthItBeganWith) {
     SplitHost host;
-    // Shown, the window takes the X server's focus a moment later, and with the focus Wine
-    // takes over the server's key map, letting go of every key the server does not hold: an
-    // Escape from keybd_event pressed before that would be released at once.
-    SplitHost::pumpFor(300);
     const int x = host.splitterScreenX();
     host.mouse(WM_LBUTTONDOWN, x);
     host.mouse(WM_MOUSEMOVE, x + 60);
     ASSERT_EQ(host.list->width(), 211);
-    // Held the way a keyboard holds a key, repeating its key-down: under Wine a focus event
-    // from the window server can set the key state back to up between two repeats.
-    for (int repeat = 0; repeat < 10; ++repeat) {
-        keybd_event(VK_ESCAPE, 0, 0, 0);
-        SplitHost::pumpFor(40);
-    }
+    // Escape held the way a keyboard holds a key, repeating its key-down, until the splitter
+    // has seen it. Whenever the X server gives the window the focus (a moment after it was
+    // shown, or later), Wine takes over the server's key map and lets go of every key the
+    // server does not hold, an Escape from keybd_event among them; the next repeat presses
+    // it again.
+    EXPECT_TRUE(pumpUntil([&] {
+        if (!(GetAsyncKeyState(VK_ESCAPE) & 0x8000)) {
+            keybd_event(VK_ESCAPE, 0, 0, 0);
+        }
+        return !host.splitter->dragging();
+    })) << "the drag went on with Escape held";
     keybd_event(VK_ESCAPE, 0, KEYEVENTF_KEYUP, 0);
-    SplitHost::pumpFor(50);
+    pumpPending();
     EXPECT_FALSE(host.splitter->dragging());
     EXPECT_EQ(host.list->width(), 151);
     EXPECT_EQ(boxInParent(host.view->handle()).left, 161);
     EXPECT_NE(GetCapture(), host.splitter->handle());
-    // Without Escape a drag stays where it was moved to.
+    // Without Escape a drag stays where it was moved to, however often the splitter looks.
     host.mouse(WM_LBUTTONDOWN, host.splitterScreenX());
     host.mouse(WM_MOUSEMOVE, host.splitterScreenX() + 30);
-    SplitHost::pumpFor(300);
+    host.letTheSplitterLook(3);
     EXPECT_TRUE(host.splitter->dragging());
     EXPECT_EQ(host.list->width(), 181);
     host.mouse(WM_LBUTTONUP, host.splitterScreenX());

@@ -1,5 +1,6 @@
 // The swatch button driven by real mouse messages: what it draws in each state, where its
 // caption goes, and that it never takes the keyboard focus.
+#include "tests/win32/support/PumpUntil.h"
 #include "tests/win32/toolkit/WindowGeometry.h"
 #include "toolkit/Form.h"
 #include "toolkit/PushButton.h"
@@ -121,16 +122,11 @@ TEST_F(ToolkitSwatch, TheRealCursorRaisesItAndLeavingDropsIt) {
     POINT p{5, 5};
     ClientToScreen(swatch->handle(), &p);
     SetCursorPos(p.x, p.y);
-    for (int i = 0; i < 50 && swatch->look() != SwatchButton::Look::Hot; ++i) {
-        pumpPending();
-        Sleep(10);
-    }
+    pumpUntil([&] { return swatch->look() == SwatchButton::Look::Hot; });
     EXPECT_EQ(swatch->look(), SwatchButton::Look::Hot);
+    // The window system tells of the leave on its mouse-tracking timer, not at the move.
     SetCursorPos(p.x + 150, p.y + 150);  // off the button, and off the form
-    for (int i = 0; i < 50 && swatch->look() != SwatchButton::Look::Rest; ++i) {
-        pumpPending();
-        Sleep(10);
-    }
+    pumpUntil([&] { return swatch->look() == SwatchButton::Look::Rest; });
     EXPECT_EQ(swatch->look(), SwatchButton::Look::Rest) << "no WM_MOUSELEAVE was asked for";
 }
 

@@ -57,16 +57,18 @@ inline OpenGotoVerse findOpenGotoVerse() {
 }
 
 // Runs the steps one after another from inside the "Ke Ayat" window's modal run, each once
-// the window is up and takes input (a message box over it has closed). If the run has not
-// ended ten seconds after it began, the window is destroyed, which ends it, so a step that
-// does not close the window cannot hang the suite.
+// the window is up and takes input (a message box over it has closed). If a minute passes
+// without the next step (or, after the last one, the end of the run), the window is
+// destroyed, which ends the run, so a step that does not close the window cannot hang the
+// suite. The minute is a guard, not a pace: a step with a long text in the box takes
+// seconds on a loaded machine.
 class WhileGotoVerseIsOpen {
 public:
     using Step = std::function<void(const OpenGotoVerse&)>;
     explicit WhileGotoVerseIsOpen(std::vector<Step> steps) : steps_(std::move(steps)) {
         current_ = this;
         poll_ = SetTimer(nullptr, 0, 20, &WhileGotoVerseIsOpen::poll);
-        watchdog_ = SetTimer(nullptr, 0, 10000, &WhileGotoVerseIsOpen::giveUp);
+        watchdog_ = SetTimer(nullptr, 0, Patience, &WhileGotoVerseIsOpen::giveUp);
     }
     ~WhileGotoVerseIsOpen() {
         KillTimer(nullptr, poll_);
@@ -89,6 +91,8 @@ private:
             return;
         // The keys the steps press are plain ones, whatever opened the window.
         holdModifiers(NoModifier);
+        KillTimer(nullptr, self->watchdog_);
+        self->watchdog_ = SetTimer(nullptr, 0, Patience, &WhileGotoVerseIsOpen::giveUp);
         self->steps_[self->next_++](open);
     }
     static void CALLBACK giveUp(HWND, UINT, UINT_PTR, DWORD) {
@@ -101,6 +105,7 @@ private:
             DestroyWindow(window);
     }
 
+    static constexpr UINT Patience = 60000;
     static inline WhileGotoVerseIsOpen* current_ = nullptr;
     std::vector<Step> steps_;
     std::size_t next_ = 0;
