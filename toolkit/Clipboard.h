@@ -10,3 +10,7 @@
 // window that holds the clipboard open meanwhile. False when the clipboard could not be
 // opened or the memory not had; the clipboard is then as it was, or empty.
 bool setClipboardText(HWND owner, std::string_view text);
+// Replaces the clipboard's content with Unicode text (CF_UNICODETEXT; the system offers it
+// as ANSI text too) and, when rtf is not empty, the same content as "Rich Text Format".
+// Text outside the ANSI code page (Arabic) must leave the program this way.
+bool setClipboardUnicode(HWND owner, std::u16string_view text, std::string_view rtf = {});

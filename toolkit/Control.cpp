@@ -17,6 +17,9 @@ constexpr const char* OwnClassName = "NurvelaWindow";
 struct Binding {
     Control* control = nullptr;
     WNDPROC original = nullptr;
+    // A window of a Unicode class keeps receiving its messages in Unicode form: it is
+    // subclassed with the ...W calls, and its class procedure is called the same way.
+    bool unicode = false;
 };
 std::unordered_map<HWND, Binding>& bindings() {
     static std::unordered_map<HWND, Binding> table;
@@ -71,11 +74,12 @@ LRESULT CALLBACK toolkitSubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     Control* control = found->second.control;
     if (!control || control->hwnd_ != hwnd) {
         // Unbound while another subclass sat above this one: pass everything on.
-        WNDPROC original = found->second.original;
+        const Binding binding = found->second;
         if (msg == WM_NCDESTROY) {
             bindings().erase(found);
         }
-        return CallWindowProcA(original, hwnd, msg, wParam, lParam);
+        return binding.unicode ? CallWindowProcW(binding.original, hwnd, msg, wParam, lParam)
+                               : CallWindowProcA(binding.original, hwnd, msg, wParam, lParam);
     }
     return control->dispatch(msg, wParam, lParam);
 }
@@ -112,10 +116,16 @@ void Control::unbind() {
     }
     auto found = bindings().find(hwnd_);
     if (subclassed_ && found != bindings().end()) {
-        const auto current = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(hwnd_, GWLP_WNDPROC));
+        const auto current = reinterpret_cast<WNDPROC>(unicode_
+                                                           ? GetWindowLongPtrW(hwnd_, GWLP_WNDPROC)
+                                                           : GetWindowLongPtrA(hwnd_, GWLP_WNDPROC));
         if (current == toolkitSubclassProc) {
-            SetWindowLongPtrA(hwnd_, GWLP_WNDPROC,
-                              reinterpret_cast<LONG_PTR>(found->second.original));
+            const auto original = reinterpret_cast<LONG_PTR>(found->second.original);
+            if (unicode_) {
+                SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, original);
+            } else {
+                SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, original);
+            }
             bindings().erase(found);
         } else {
             // Another subclass sits above ours: keep passing messages through to the class.
@@ -125,6 +135,7 @@ void Control::unbind() {
         bindings().erase(found);
     }
     subclassed_ = false;
+    unicode_ = false;
     originalProc_ = nullptr;
     hwnd_ = nullptr;
 }
@@ -177,9 +188,16 @@ void Control::createStockWindow(const char* className, DWORD style, DWORD exStyl
 void Control::attachWindow(HWND hwnd) {
     ownClass_ = false;
     bind(hwnd);
-    originalProc_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrA(hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(toolkitSubclassProc)));
+    // Subclassing a Unicode window with the ANSI call would make the system translate its
+    // text messages to the ANSI code page and back, and every character outside it would be
+    // lost.
+    unicode_ = IsWindowUnicode(hwnd) != FALSE;
+    const auto subclass = reinterpret_cast<LONG_PTR>(toolkitSubclassProc);
+    originalProc_ = reinterpret_cast<WNDPROC>(unicode_
+                                                  ? SetWindowLongPtrW(hwnd, GWLP_WNDPROC, subclass)
+                                                  : SetWindowLongPtrA(hwnd, GWLP_WNDPROC, subclass));
     bindings()[hwnd].original = originalProc_;
+    bindings()[hwnd].unicode = unicode_;
     subclassed_ = originalProc_ != nullptr;
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontHandle()), FALSE);
     syncBoundsFromWindow();
@@ -485,7 +503,8 @@ LRESULT Control::defaultProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     if (ownClass_ || !originalProc_) {
         return DefWindowProcA(hwnd_, msg, wParam, lParam);
     }
-    return CallWindowProcA(originalProc_, hwnd_, msg, wParam, lParam);
+    return unicode_ ? CallWindowProcW(originalProc_, hwnd_, msg, wParam, lParam)
+                    : CallWindowProcA(originalProc_, hwnd_, msg, wParam, lParam);
 }
 
 bool Control::reflect(UINT msg, WPARAM wParam, LPARAM, LRESULT& result) {

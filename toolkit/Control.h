@@ -116,7 +116,8 @@ protected:
     // A window of a system class (BUTTON, EDIT, ...) as child of the parent, subclassed so
     // its messages reach handleMessage.
     void createStockWindow(const char* className, DWORD style, DWORD exStyle);
-    // Binds an already created stock window (child of the parent) to this object.
+    // Binds an already created stock window (child of the parent) to this object; a window
+    // of a Unicode class stays one.
     void attachWindow(HWND hwnd);
     // Puts hwnd (a new child of the parent) in place of the current window: same bounds and
     // z-order, then the old window is unbound and destroyed. Meant for controls without
@@ -172,6 +173,7 @@ private:
     HWND hwnd_ = nullptr;
     bool ownClass_ = false;
     bool subclassed_ = false;
+    bool unicode_ = false;            // a stock window of a Unicode class, subclassed as one
     WNDPROC originalProc_ = nullptr;  // the class procedure of a subclassed stock window
     std::vector<std::unique_ptr<Control>> children_;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;

@@ -51,3 +51,20 @@ private:
     HDC dc_;
     HGDIOBJ old_;
 };
+
+// A font added from memory for this process alone (AddFontMemResourceEx); the system forgets
+// it when its owner goes.
+class PrivateFont {
+public:
+    explicit PrivateFont(HANDLE handle) : handle_(handle) {}
+    PrivateFont(const PrivateFont&) = delete;
+    PrivateFont& operator=(const PrivateFont&) = delete;
+    ~PrivateFont() {
+        if (handle_) {
+            RemoveFontMemResourceEx(handle_);
+        }
+    }
+
+private:
+    HANDLE handle_;
+};

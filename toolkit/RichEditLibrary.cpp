@@ -21,17 +21,23 @@ constexpr int RowCount = sizeof LibraryTable / sizeof LibraryTable[0];
 // The process-wide state; its destructor runs with the other statics at process end.
 struct ProcessState {
     HMODULE library = nullptr;
+    // The library of the Unicode class, loaded on its own the first time a view needs it.
+    HMODULE unicodeLibrary = nullptr;
     const char* windowClass = "";
     bool probeNewestFirst = false;
     unsigned oleInitCount = 0;
     int liveWindows = 0;
 
     bool release() {
-        if (!library || liveWindows > 0) {
+        if ((!library && !unicodeLibrary) || liveWindows > 0) {
             return false;
         }
-        FreeLibrary(library);
-        library = nullptr;
+        for (HMODULE* loaded : {&library, &unicodeLibrary}) {
+            if (*loaded) {
+                FreeLibrary(*loaded);
+                *loaded = nullptr;
+            }
+        }
         return true;
     }
     ~ProcessState() { release(); }
@@ -94,6 +100,20 @@ bool RichEditLibrary::ensureLoaded() {
         s.windowClass = probe.windowClass;
     }
     return s.library != nullptr;
+}
+
+bool RichEditLibrary::ensureUnicodeLoaded() {
+    ProcessState& s = state();
+    if (!s.unicodeLibrary) {
+        // Handles up to 32 are the error codes of the old loader, never a module.
+        HMODULE module = LoadLibraryA(LibraryTable[0].library);
+        s.unicodeLibrary = reinterpret_cast<UINT_PTR>(module) > 32 ? module : nullptr;
+    }
+    return s.unicodeLibrary != nullptr;
+}
+
+const wchar_t* RichEditLibrary::unicodeWindowClass() {
+    return L"RICHEDIT50W";
 }
 
 void RichEditLibrary::windowCreated() {

@@ -31,6 +31,12 @@ public:
     // Probes with LoadLibraryA unless a library is already loaded. True when one is.
     static bool ensureLoaded();
 
+    // The Unicode class (msftedit.dll's RICHEDIT50W), which Arabic needs: the older classes
+    // have no Unicode text and no right-to-left or complex-script layout. Loaded on its own,
+    // whatever the probe chose, the first time a view asks; freed with the other library.
+    static bool ensureUnicodeLoaded();
+    static const wchar_t* unicodeWindowClass();
+
     // Views register their windows while they exist, so the library is never freed under one.
     static void windowCreated();
     static void windowDestroyed();

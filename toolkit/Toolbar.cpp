@@ -48,6 +48,28 @@ int Toolbar::addSeparator() {
 }
 
 int Toolbar::addButton(const std::string& caption, int image, const std::string& tooltip) {
+    return addButtonOfStyle(caption, image, tooltip, BTNS_BUTTON);
+}
+
+int Toolbar::addCheckButton(const std::string& caption, int image, const std::string& tooltip) {
+    return addButtonOfStyle(caption, image, tooltip, BTNS_CHECK);
+}
+
+bool Toolbar::checked(int index) const {
+    if (index < 0 || index >= entryCount() || entries_[index].command == 0) {
+        return false;
+    }
+    return SendMessageA(handle(), TB_ISBUTTONCHECKED, entries_[index].command, 0) != 0;
+}
+
+void Toolbar::setChecked(int index, bool on) {
+    if (index >= 0 && index < entryCount() && entries_[index].command != 0) {
+        SendMessageA(handle(), TB_CHECKBUTTON, entries_[index].command, MAKELPARAM(on, 0));
+    }
+}
+
+int Toolbar::addButtonOfStyle(const std::string& caption, int image, const std::string& tooltip,
+                              BYTE style) {
     // The string list wants two NULs at the end.
     std::string strings = caption;
     strings.push_back('\0');
@@ -63,7 +85,7 @@ int Toolbar::addButton(const std::string& caption, int image, const std::string&
     button.iBitmap = image;
     button.idCommand = entry.command;
     button.fsState = TBSTATE_ENABLED;
-    button.fsStyle = BTNS_BUTTON | BTNS_AUTOSIZE;
+    button.fsStyle = style | BTNS_AUTOSIZE;
     button.iString = text;
     entries_.push_back(std::move(entry));
     SendMessageA(handle(), TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));

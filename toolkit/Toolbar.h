@@ -24,6 +24,10 @@ public:
     // Appends an entry; both return its index.
     int addSeparator();
     int addButton(const std::string& caption, int image, const std::string& tooltip = {});
+    // A button that stays pressed after a click until the next one.
+    int addCheckButton(const std::string& caption, int image, const std::string& tooltip = {});
+    bool checked(int index) const;
+    void setChecked(int index, bool on);
     int entryCount() const { return static_cast<int>(entries_.size()); }
 
     // The slot of the button at `index`; a separator has none.
@@ -57,6 +61,8 @@ private:
     const Entry* entryFor(int command) const;
     // Takes the height the buttons need.
     void fitHeight();
+    int addButtonOfStyle(const std::string& caption, int image, const std::string& tooltip,
+                         BYTE style);
 
     std::vector<Entry> entries_;
     int nextCommand_ = 1;
