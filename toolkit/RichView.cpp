@@ -4,6 +4,7 @@
 #include "toolkit/Application.h"
 #include "toolkit/FileStream.h"
 #include "toolkit/RichEditLibrary.h"
+#include "toolkit/SafeSave.h"
 
 #include <algorithm>
 #include <cstring>
@@ -75,7 +76,24 @@ RichView& createRichView(Control& parent, RichView::Path path) {
 }
 
 LRESULT RichView::send(UINT msg, WPARAM wParam, LPARAM lParam) const {
-    return handle() ? SendMessageA(handle(), msg, wParam, lParam) : 0;
+    if (!handle()) {
+        return 0;
+    }
+    return unicode_ ? SendMessageW(handle(), msg, wParam, lParam)
+                    : SendMessageA(handle(), msg, wParam, lParam);
+}
+
+HWND RichView::createViewWindow(HWND parentWindow, DWORD style, DWORD exStyle, HMENU id) const {
+    if (unicode_) {
+        // What leaves a Unicode view is up to its owner (onCopy); dragging the selection out
+        // would go around it.
+        return CreateWindowExW(exStyle, RichEditLibrary::unicodeWindowClass(), L"",
+                               style | ES_NOOLEDRAGDROP, left(), top(), width(), height(),
+                               parentWindow, id, Application::instance(), nullptr);
+    }
+    return CreateWindowExA(exStyle, RichEditLibrary::windowClass(), "", style & ~ES_NOOLEDRAGDROP,
+                           left(), top(), width(), height(), parentWindow, id,
+                           Application::instance(), nullptr);
 }
 
 bool RichView::ensureWindow() {
@@ -84,8 +102,16 @@ bool RichView::ensureWindow() {
     }
     // Without a library the class is unknown and the creation below fails by itself;
     // the next operation tries again.
-    RichEditLibrary::ensureLoaded();
-    createStockWindow(RichEditLibrary::windowClass(), ViewStyle, 0);
+    if (unicode_) {
+        RichEditLibrary::ensureUnicodeLoaded();
+        HWND parentWindow = parent() ? parent()->handle() : nullptr;
+        if (HWND hwnd = createViewWindow(parentWindow, ViewStyle, 0, nullptr)) {
+            attachWindow(hwnd);
+        }
+    } else {
+        RichEditLibrary::ensureLoaded();
+        createStockWindow(RichEditLibrary::windowClass(), ViewStyle, 0);
+    }
     if (!handle()) {
         return false;
     }
@@ -174,7 +200,16 @@ bool RichView::setRtf(std::string_view rtf) {
             return true;
         }
     }
-    streamFromMemory(rtf, SF_RTF);
+    if (unicode_) {
+        // The Unicode window keeps every paragraph and its format only when the document is
+        // inserted at the caret, never when it replaces the content.
+        SetWindowTextA(handle(), "");
+        CHARRANGE start{0, 0};
+        send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&start));
+        streamFromMemory(rtf, SF_RTF | SFF_SELECTION);
+    } else {
+        streamFromMemory(rtf, SF_RTF);
+    }
     invalidate();
     return true;
 }
@@ -194,7 +229,8 @@ bool RichView::appendRtf(std::string_view rtf) {
     send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&selection));
     POINT scroll{0, 0};
     send(EM_GETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&scroll));
-    const LONG end = GetWindowTextLengthA(window);
+    scroll.y = verticalScroll();
+    const LONG end = endPosition();
     CHARRANGE atEnd{end, end};
     send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&atEnd));
     const bool taken = streamFromMemory(rtf, SF_RTF | SFF_SELECTION);
@@ -207,6 +243,15 @@ bool RichView::appendRtf(std::string_view rtf) {
     return taken;
 }
 
+LONG RichView::endPosition() const {
+    if (!unicode_) {
+        return GetWindowTextLengthA(handle());
+    }
+    // Counted as the control counts positions: a paragraph mark is one character.
+    GETTEXTLENGTHEX length{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    return static_cast<LONG>(send(EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&length), 0));
+}
+
 bool RichView::streamFromMemory(std::string_view data, WPARAM flags) {
     TextSource source{data.data(), data.size()};
     EDITSTREAM es{reinterpret_cast<DWORD_PTR>(&source), 0, readText};
@@ -216,10 +261,6 @@ bool RichView::streamFromMemory(std::string_view data, WPARAM flags) {
 
 bool RichView::replaceWithFreshWindow(std::string_view data, StreamFormat streamFormat) {
     HWND old = handle();
-    char className[64] = "";
-    if (!GetClassNameA(old, className, sizeof className)) {
-        return false;
-    }
     const DWORD style = static_cast<DWORD>(GetWindowLongA(old, GWL_STYLE));
     const DWORD exStyle = static_cast<DWORD>(GetWindowLongA(old, GWL_EXSTYLE));
     const bool hadFocus = GetFocus() == old;
@@ -237,9 +278,8 @@ bool RichView::replaceWithFreshWindow(std::string_view data, StreamFormat stream
     // Hidden until it holds the text, so the half-filled window never paints. The control
     // drops WS_VSCROLL while its text fits, but only a window created with it ever scrolls.
     const DWORD freshStyle = (style | WS_VSCROLL) & ~WS_VISIBLE;
-    HWND fresh = CreateWindowExA(
-        exStyle, className, "", freshStyle, left(), top(), width(), height(), GetParent(old),
-        reinterpret_cast<HMENU>(GetWindowLongPtrA(old, GWLP_ID)), Application::instance(), nullptr);
+    HWND fresh = createViewWindow(GetParent(old), freshStyle, exStyle,
+                                  reinterpret_cast<HMENU>(GetWindowLongPtrA(old, GWLP_ID)));
     if (!fresh) {
         return false;
     }
@@ -258,8 +298,10 @@ bool RichView::replaceWithFreshWindow(std::string_view data, StreamFormat stream
     }
     // Text the control failed to take is set the slow way; a document is left as far as
     // the control got with it.
-    if (!streamFromMemory(data, static_cast<WPARAM>(streamFormat)) &&
-        streamFormat == StreamFormat::Text) {
+    // The Unicode window takes a document whole only when it is inserted at the caret.
+    const WPARAM flags = static_cast<WPARAM>(streamFormat) |
+                         (unicode_ && streamFormat == StreamFormat::Rtf ? SFF_SELECTION : 0);
+    if (!streamFromMemory(data, flags) && streamFormat == StreamFormat::Text) {
         std::string copy(data);
         SetWindowTextA(fresh, copy.c_str());
     }
@@ -288,6 +330,50 @@ std::string RichView::text() const {
     int copied = GetWindowTextA(handle(), result.data(), length + 1);
     result.resize(static_cast<std::size_t>(std::max(0, copied)));
     return result;
+}
+
+std::wstring RichView::unicodeText() const {
+    if (!handle()) {
+        return {};
+    }
+    if (!unicode_) {
+        const std::string ansi = text();
+        std::wstring wide(ansi.size(), L'\0');
+        const int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()),
+                                          wide.data(), static_cast<int>(wide.size()));
+        wide.resize(static_cast<std::size_t>(std::max(0, n)));
+        return wide;
+    }
+    const LONG length = endPosition();
+    std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
+    GETTEXTEX get{};
+    get.cb = static_cast<DWORD>(wide.size() * sizeof(wchar_t));
+    get.flags = GT_DEFAULT;
+    get.codepage = 1200;
+    const LRESULT copied = send(EM_GETTEXTEX, reinterpret_cast<WPARAM>(&get),
+                                reinterpret_cast<LPARAM>(wide.data()));
+    wide.resize(static_cast<std::size_t>(std::clamp<LRESULT>(copied, 0, length)));
+    return wide;
+}
+
+bool RichView::setUnicode(bool on) {
+    if (on == unicode_) {
+        return true;
+    }
+    if (on && !RichEditLibrary::ensureUnicodeLoaded()) {
+        return false;
+    }
+    unicode_ = on;
+    ++contentGeneration_;
+    if (!handle()) {
+        return ensureWindow();
+    }
+    if (replaceWithFreshWindow({}, StreamFormat::Text)) {
+        return true;
+    }
+    // No window of the other class: the view stays what it was.
+    unicode_ = !on;
+    return false;
 }
 
 void RichView::setFontFace(const std::string& face) {
@@ -322,11 +408,42 @@ void RichView::scrollToTop(int position) {
     if (!handle()) {
         return;
     }
+    if (unicode_) {
+        // Its lines differ in height (Arabic ones are several text lines tall), and the
+        // control under Wine scrolls every line by the height of a text line: the scroll
+        // position is set in pixels instead.
+        POINT to{0, static_cast<LONG>(positionY(position) - positionY(0))};
+        send(EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&to));
+        return;
+    }
     const auto line = static_cast<int>(send(EM_EXLINEFROMCHAR, 0, position));
     const auto first = static_cast<int>(send(EM_GETFIRSTVISIBLELINE, 0, 0));
     if (line != first) {
         send(EM_LINESCROLL, 0, line - first);
     }
+}
+
+long RichView::positionY(int position) const {
+    POINTL at{0, 0};
+    send(EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), position);
+    return at.y;
+}
+
+int RichView::verticalScroll() const {
+    // EM_GETSCROLLPOS and the scroll bar report a document taller than 65,535 pixels scaled
+    // down to 16 bits, while EM_SETSCROLLPOS takes pixels. The first character's place in
+    // the window tells the pixels.
+    if (endPosition() == 0) {
+        return 0;
+    }
+    RECT format{};
+    send(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    return static_cast<int>(format.top - positionY(0));
+}
+
+int RichView::firstVisiblePosition() const {
+    const auto line = static_cast<WPARAM>(send(EM_GETFIRSTVISIBLELINE, 0, 0));
+    return std::max(0, static_cast<int>(send(EM_LINEINDEX, line, 0)));
 }
 
 void RichView::setSelStart(int position) {
@@ -401,6 +518,14 @@ int RichView::findText(const std::string& text, int start, bool wholeWord) {
     find.chrg.cpMax = 0x7FFFFFFF;
     find.lpstrText = text.c_str();
     const WPARAM flags = FR_DOWN | (wholeWord ? FR_WHOLEWORD : 0);
+    if (unicode_) {
+        std::wstring wide(text.size(), L'\0');
+        const int n = MultiByteToWideChar(CP_ACP, 0, text.data(), static_cast<int>(text.size()),
+                                          wide.data(), static_cast<int>(wide.size()));
+        wide.resize(static_cast<std::size_t>(std::max(0, n)));
+        FINDTEXTW findW{find.chrg, wide.c_str()};
+        return static_cast<int>(send(EM_FINDTEXTW, flags, reinterpret_cast<LPARAM>(&findW)));
+    }
     return static_cast<int>(send(EM_FINDTEXT, flags, reinterpret_cast<LPARAM>(&find)));
 }
 
@@ -420,10 +545,10 @@ void RichView::copySelection() {
     // the control counts past the text) would replace the clipboard with nothing.
     CHARRANGE range{0, 0};
     send(EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
-    if (std::min<LONG>(range.cpMax, GetWindowTextLengthA(handle())) <= range.cpMin) {
+    if (std::min<LONG>(range.cpMax, endPosition()) <= range.cpMin) {
         return;
     }
-    send(WM_COPY, 0, 0);
+    defaultProc(WM_COPY, 0, 0);
 }
 
 bool RichView::streamIn(Stream& stream, std::uint32_t count, StreamFormat format,
@@ -488,64 +613,35 @@ DWORD CALLBACK RichView::writeCallback(DWORD_PTR cookie, LPBYTE buffer, LONG cou
 }
 
 bool RichView::saveToFile(const std::string& path, StreamFormat format, bool selectionOnly) {
-    const auto fail = [this](DWORD error) {
-        lastSaveError_ = error ? error : ERROR_WRITE_FAULT;
-        SetLastError(lastSaveError_);
-        return false;
-    };
     lastSaveError_ = 0;
     if (!ensureWindow()) {
-        return fail(ERROR_INVALID_WINDOW_HANDLE);
+        lastSaveError_ = ERROR_INVALID_WINDOW_HANDLE;
+    } else {
+        lastSaveError_ = saveReplacing(path, [&](FileStream& out) -> DWORD {
+            if (streamOut(out, format, selectionOnly)) {
+                return 0;
+            }
+            const DWORD error = out.error() ? out.error() : lastStreamError_;
+            return error ? error : ERROR_WRITE_FAULT;
+        });
     }
-    // A target that cannot be written (read-only, a folder, held open) fails the save as
-    // writing into it would; the rename below would otherwise replace it regardless. The
-    // attribute is checked by itself too: a privileged process may open a read-only file.
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    if (attributes != INVALID_FILE_ATTRIBUTES &&
-        (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
-        return fail(ERROR_ACCESS_DENIED);
+    if (lastSaveError_ == 0) {
+        return true;
     }
-    HANDLE target = CreateFileA(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
-                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (target != INVALID_HANDLE_VALUE) {
-        CloseHandle(target);
-    } else if (DWORD error = GetLastError(); error != ERROR_FILE_NOT_FOUND) {
-        return fail(error);
-    }
-    char fullPath[MAX_PATH];
-    char* fileName = nullptr;
-    const DWORD length = GetFullPathNameA(path.c_str(), MAX_PATH, fullPath, &fileName);
-    if (length == 0 || length >= MAX_PATH || !fileName) {
-        return fail(length == 0 ? GetLastError() : ERROR_FILENAME_EXCED_RANGE);
-    }
-    // The new content goes into a file of its own in the same folder first.
-    const std::string folder(fullPath, fileName);
-    char tempPath[MAX_PATH];
-    if (!GetTempFileNameA(folder.c_str(), "nrv", 0, tempPath)) {
-        return fail(GetLastError());
-    }
-    HANDLE file = CreateFileA(tempPath, GENERIC_WRITE, FILE_SHARE_READ, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) {
-        const DWORD error = GetLastError();
-        DeleteFileA(tempPath);
-        return fail(error);
-    }
-    FileStream out(file);
-    bool written = streamOut(out, format, selectionOnly);
-    DWORD error = out.error() ? out.error() : lastStreamError_;
-    if (!CloseHandle(file) && written) {
-        written = false;
-        error = GetLastError();
-    }
-    if (written) {
-        if (MoveFileExA(tempPath, fullPath, MOVEFILE_REPLACE_EXISTING)) {
-            return true;
+    SetLastError(lastSaveError_);
+    return false;
+}
+
+LRESULT RichView::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (onCopy) {
+        const bool ctrlOnly = GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0;
+        const bool copyKey = msg == WM_KEYDOWN && ctrlOnly && (wParam == 'C' || wParam == VK_INSERT);
+        if (msg == WM_COPY || copyKey) {
+            fire(onCopy, *this);
+            return 0;
         }
-        error = GetLastError();
     }
-    DeleteFileA(tempPath);
-    return fail(error);
+    return Control::handleMessage(msg, wParam, lParam);
 }
 
 bool RichView::reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -1,7 +1,9 @@
 // RichView: one read-only rich edit control. It shows long plain texts, colours and bolds
 // ranges of them, finds words, selects, copies, and streams content in and out as RTF or
 // text. Positions are zero-based character counts as the control counts them (the control
-// in use under Wine counts CR LF as two characters).
+// in use under Wine counts CR LF as two characters). A view can switch to the Unicode class,
+// which shows text outside the ANSI code page (Arabic, right to left); that window ends
+// every paragraph with a single CR, and its positions count UTF-16 units.
 #pragma once
 
 #include "toolkit/Control.h"
@@ -26,6 +28,9 @@ public:
 
     // The control's EN_SELCHANGE notification.
     std::function<void(Control& sender)> onSelectionChange;
+    // The user's copy in the view (Ctrl+C, Ctrl+Insert, WM_COPY). When set, it runs instead
+    // of the control's own copy.
+    std::function<void(Control& sender)> onCopy;
 
     RichView(Control& parent, Path path);
     ~RichView() override;
@@ -45,8 +50,18 @@ public:
     // adds to the content between looks at the message queue tells from it whether
     // something run there replaced the content meanwhile.
     std::uint32_t contentGeneration() const { return contentGeneration_; }
-    // The whole content as 8-bit text ("" without a window).
+    // The whole content as 8-bit text ("" without a window); in a Unicode window every
+    // character outside the ANSI code page reads as '?'.
     std::string text() const;
+    // The whole content as UTF-16, each paragraph ended as the control ends it (a single CR
+    // in the Unicode window), so that indices are the control's positions.
+    std::wstring unicodeText() const;
+
+    // Puts the content into a window of the Unicode class (on) or of the view's usual class
+    // (off). The content is emptied; font, colours, margin, bounds and focus stay. False when
+    // the Unicode library cannot be loaded: the view then stays as it was.
+    bool setUnicode(bool on);
+    bool unicode() const { return unicode_; }
     // Changes the face of the view's font; nothing happens when it is already that face.
     void setFontFace(const std::string& face);
     void setBackgroundColor(Colour colour);
@@ -57,6 +72,8 @@ public:
     // Scrolls the line that holds position to the top of the view, as far as the view can
     // scroll (the last lines of a text cannot come first).
     void scrollToTop(int position);
+    // The position of the first character of the top line in view (0 without a window).
+    int firstVisiblePosition() const;
 
     void setSelStart(int position);
     // The selection runs length characters from its start; -1 from 0 selects everything.
@@ -71,7 +88,7 @@ public:
     int findText(const std::string& text, int start, bool wholeWord);
     // Keyboard focus to the view when it is enabled; false otherwise.
     bool focus();
-    // The control's own copy of the selection to the clipboard.
+    // The control's own copy of the selection to the clipboard (onCopy is not asked).
     void copySelection();
 
     // Reads count bytes from the stream's position into the view. True when the control
@@ -94,6 +111,7 @@ public:
     DWORD lastSaveError() const { return lastSaveError_; }
 
 protected:
+    LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     bool reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void windowDestroyed() override;
     void fontApplied() override;
@@ -104,6 +122,14 @@ private:
 
     // Creates the window when there is none (probing the library again if needed).
     bool ensureWindow();
+    // A new, hidden window of the view's class, child of parent, with the given styles.
+    HWND createViewWindow(HWND parent, DWORD style, DWORD exStyle, HMENU id) const;
+    // Where text added at the end goes, in the control's own positions.
+    LONG endPosition() const;
+    // How far the content is scrolled up, in pixels.
+    int verticalScroll() const;
+    // The top of a position's character, in client coordinates.
+    long positionY(int position) const;
     // Font, event mask, text limit, background and margin onto the current window.
     void applyWindowState();
     // The font as the control's default and current character format, with a positive size.
@@ -124,6 +150,7 @@ private:
     DWORD lastStreamError_ = 0;
     DWORD lastSaveError_ = 0;
     std::uint32_t contentGeneration_ = 0;
+    bool unicode_ = false;
 };
 
 // Creates a view as a child of parent on the given creation path.
