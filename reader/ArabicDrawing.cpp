@@ -13,6 +13,7 @@ constexpr char16_t Dammatan = 0x064C;
 constexpr char16_t MaddahAbove = 0x0653;
 constexpr char16_t FathaWithTwoDots = 0x065E;  // the package's open dammatan
 constexpr char16_t SuperscriptAlef = 0x0670;
+constexpr char16_t SmallHighYeh = 0x06E7;
 constexpr char16_t OpenDammatan = 0x08F1;
 
 }  // namespace
@@ -28,8 +29,8 @@ DrawnArabic DrawArabic(std::u16string_view verse, ArabicShaper shaper) {
         drawn.source.push_back(i);
         if (c == FathaWithTwoDots) {
             drawn.text += wine ? Dammatan : OpenDammatan;
-        } else if (wine && c == Tatweel && next == SuperscriptAlef) {
-            drawn.text += SuperscriptAlef;
+        } else if (wine && c == Tatweel && (next == SuperscriptAlef || next == SmallHighYeh)) {
+            drawn.text += next;
             ++i;
         } else if (wine && c == Alef && next == MaddahAbove) {
             drawn.text += AlefWithMaddaAbove;

@@ -22,8 +22,8 @@ enum class ArabicShaper { Standard, Wine };
 // Wine, in addition (for Wine's shaper):
 // - U+065E becomes U+064C ARABIC DAMMATAN instead: Wine does not count U+08F1 as Arabic and
 //   puts it in a run of its own, away from its letter.
-// - U+0640 TATWEEL right before U+0670 SUPERSCRIPT ALEF is dropped: Wine breaks the joining
-//   after the pair.
+// - U+0640 TATWEEL right before U+0670 SUPERSCRIPT ALEF or U+06E7 SMALL HIGH YEH is dropped:
+//   Wine breaks the joining after the pair, for the rest of the line.
 // - U+0627 ALEF followed by U+0653 MADDAH ABOVE becomes U+0622, the same letter composed:
 //   Wine leaves a gap after the pair. The other compositions of Arabic letters with hamza
 //   cannot occur in this text (its hamza above sits only on tatweel or a thin space, its

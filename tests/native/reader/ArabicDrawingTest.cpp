@@ -48,6 +48,11 @@ TEST(DrawArabic, WineFormOfRealWords) {
     const DrawnArabic composed = DrawArabic(bimaa + u"\u0645\u065E", ArabicShaper::Wine);
     EXPECT_EQ(composed.text, u"\u0628\u0650\u0645\u064E\u0622 \u0645\u064C");
     EXPECT_EQ(composed.source, (std::vector<std::size_t>{0, 1, 2, 3, 4, 6, 7, 8, 9}));
+    // 2:124 "ibraahiima": the tatweel before small high yeh goes too.
+    const DrawnArabic ibraahiim = DrawArabic(u"\u0647\u0650\u0640\u06E7\u0645\u064E", ArabicShaper::Wine);
+    ASSERT_NE(arabicVerse(2, 124).find(u"\u0647\u0650\u0640\u06E7\u0645\u064E"), std::u16string::npos);
+    EXPECT_EQ(ibraahiim.text, u"\u0647\u0650\u06E7\u0645\u064E");
+    EXPECT_EQ(ibraahiim.source, (std::vector<std::size_t>{0, 1, 2, 4, 5, 6}));
     // Tatweel before any other mark stays (21:88, before small high noon), so does maddah on
     // any other letter, and so does a pair cut by the verse's end.
     ASSERT_NE(arabicVerse(21, 88).find(u"\u0640\u06E8"), std::u16string::npos);
