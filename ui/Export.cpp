@@ -1,11 +1,18 @@
 // The toolbar's three commands on the reading view: save everything it shows, select all of
-// it, copy the selection.
+// it, copy the selection. With the Arabic shown, what is saved and copied is written here
+// from the verses' own text: the view holds the Arabic as it is drawn, which may differ.
 #include <windows.h>
 
 #include <string>
 
+#include "reader/ArabicLayout.h"
+#include "reader/ArabicRtf.h"
 #include "reader/ExportFormat.h"
+#include "reader/Utf16.h"
+#include "toolkit/Clipboard.h"
+#include "toolkit/FileStream.h"
 #include "toolkit/Form.h"
+#include "toolkit/SafeSave.h"
 #include "toolkit/RichView.h"
 #include "toolkit/SaveDialog.h"
 #include "ui/Unit1.h"
@@ -49,6 +56,14 @@ void reportSaveFailure(HWND owner, const std::string& path, DWORD error) {
     MessageBoxA(owner, message.c_str(), "Simpan", MB_OK | MB_ICONERROR);
 }
 
+// Writes all of bytes; 0 or the system error.
+DWORD writeAll(FileStream& out, std::string_view bytes) {
+    const std::size_t written = out.write(bytes.data(), bytes.size());
+    if (written == bytes.size())
+        return 0;
+    return out.error() ? out.error() : ERROR_WRITE_FAULT;
+}
+
 }  // namespace
 
 void MainWindow::ExportCommand() {
@@ -65,12 +80,29 @@ void MainWindow::ExportCommand() {
     // ".txt" (or ".Txt") means text just the same. Everything else is Rich Text.
     const StreamFormat format =
         rules::SavesAsPlainText(path) ? StreamFormat::Text : StreamFormat::Rtf;
-    if (ReadingView->saveToFile(path, format)) {
+    DWORD error = 0;
+    if (arabicShown) {
+        // Text as UTF-8 with a byte-order mark, which Notepad and every editor read right;
+        // RTF as the view shows it, with the verses' own Arabic.
+        std::string bytes;
+        if (arabicLayout && format == StreamFormat::Text) {
+            bytes = "\xEF\xBB\xBF" +
+                    rules::Utf16ToUtf8(arabicLayout->sourceText(0, arabicLayout->viewLength()));
+        } else if (arabicLayout) {
+            const rules::TextPiece whole{0, shownText.text.size(), 0, shownText.bold.size()};
+            bytes = rules::ArabicPieceRtf(*arabicLayout, whole, shownText.bold,
+                                          ArabicStyle(shownText.coloured), rules::ArabicForm::Source);
+        }
+        error = saveReplacing(path, [&](FileStream& out) { return writeAll(out, bytes); });
+    } else if (!ReadingView->saveToFile(path, format)) {
+        error = ReadingView->lastSaveError();
+    }
+    if (error == 0) {
         return;
     }
-    // The view wrote to a file of its own beside the target, so whatever stood under this
-    // name is still there; the user only needs to know that this save did not happen.
-    reportSaveFailure(MainForm->handle(), path, ReadingView->lastSaveError());
+    // The file was written to a file of its own beside the target, so whatever stood under
+    // this name is still there; the user only needs to know that this save did not happen.
+    reportSaveFailure(MainForm->handle(), path, error);
 }
 
 void MainWindow::SelectAllCommand() {
@@ -79,5 +111,16 @@ void MainWindow::SelectAllCommand() {
 }
 
 void MainWindow::CopyCommand() {
-    ReadingView->copySelection();
+    if (!arabicShown) {
+        ReadingView->copySelection();
+        return;
+    }
+    // The selection's own text, as Unicode; an empty selection leaves the clipboard as it was.
+    const CHARRANGE selection = ReadingView->getSelection();
+    if (!arabicLayout || selection.cpMax <= selection.cpMin)
+        return;
+    const std::u16string text = arabicLayout->sourceText(static_cast<std::size_t>(selection.cpMin),
+                                                         static_cast<std::size_t>(selection.cpMax));
+    if (!text.empty())
+        setClipboardUnicode(MainForm->handle(), text);
 }

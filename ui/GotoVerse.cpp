@@ -10,6 +10,7 @@
 #include "corpus/SurahTable.h"
 #include "reader/VerseReference.h"
 #include "reader/ViewLines.h"
+#include "reader/ViewText.h"
 #include "toolkit/Form.h"
 #include "toolkit/ListBox.h"
 #include "toolkit/RichView.h"
@@ -18,12 +19,9 @@
 
 namespace {
 
-// The reference of the verse line that holds the view's caret (the start of its
-// selection), or "" when the caret stands elsewhere.
-std::string referenceAtCaret(RichView& view) {
-    const std::string text = view.text();
-    const CHARRANGE selection = view.getSelection();
-    const std::size_t caret = static_cast<std::size_t>(std::max<LONG>(0, selection.cpMin));
+// The reference of the verse line that holds caret in text, or "" when the caret stands
+// elsewhere.
+std::string referenceAt(std::string_view text, std::size_t caret) {
     const rules::LineSpan line = rules::LineAround(text, caret);
     const std::optional<surah::VerseRef> verse =
         rules::VerseOfLine(std::string_view(text).substr(line.begin, line.end - line.begin));
@@ -34,8 +32,14 @@ std::string referenceAtCaret(RichView& view) {
 
 void MainWindow::GotoVerseCommand() {
     const HWND form = MainForm->handle();
-    const std::optional<surah::VerseRef> verse =
-        AskVerse(*MainForm, referenceAtCaret(*ReadingView));
+    // The verse at the caret (the start of the selection) is offered first; with the Arabic
+    // shown, its Arabic line counts as the verse's too.
+    const CHARRANGE selection = ReadingView->getSelection();
+    const std::size_t caret = static_cast<std::size_t>(std::max<LONG>(0, selection.cpMin));
+    const std::string offered = arabicShown && arabicLayout
+                                    ? referenceAt(shownText.text, arabicLayout->toText(caret))
+                                    : referenceAt(ReadingView->text(), caret);
+    const std::optional<surah::VerseRef> verse = AskVerse(*MainForm, offered);
     // The window ran its own message loop: the main window may be gone, and this record
     // with it.
     if (!verse || !IsWindow(form))
@@ -48,19 +52,21 @@ void MainWindow::ShowVerse(int s, int a) {
         return;
     // Out of the search results as "Tampilkan Semua" leads out, then the surah as a click
     // on its entry shows it. Neither pumps messages outside search mode.
-    if (searchMode)
+    // The verse comes first in the view and selected (with the Arabic, its Arabic line and
+    // its line), as soon as the part of the surah that holds it is in.
+    if (searchMode) {
+        const HWND form = MainForm->handle();
         ResetToAllSurahs();
+        if (!IsWindow(form))
+            return;
+    }
     SurahList->setItemIndex(s - 1);
-    ShowSelectedSurah();
-
-    const std::string text = ReadingView->text();
+    const std::string text = rules::SurahText(*corpus, s).text;
     const std::optional<rules::LineSpan> line = rules::FindVerseLine(text, {s, a});
-    if (!line)
+    if (!line) {
+        ShowSelectedSurah();
         return;
-    const int begin = static_cast<int>(line->begin);
-    ReadingView->focus();
-    ReadingView->setSelStart(begin);
-    ReadingView->setSelLength(static_cast<int>(line->end - line->begin));
-    // After the selection, which scrolls only as far as it needs to be seen.
-    ReadingView->scrollToTop(begin);
+    }
+    const ViewAnchor verse{line->begin, line->begin, line->end, true};
+    ShowSelectedSurah(&verse);
 }

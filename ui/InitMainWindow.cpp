@@ -51,6 +51,8 @@ void MainWindow::ReleaseOnClose(bool& accept) {
     // A long highlighting walk running in a nested pump stops at its next look at closing;
     // nothing may use the Corpus, the results or the band once they are gone.
     closing = true;
+    arabicLayout.reset();
+    arabic.reset();
     headerBitmap.reset();
     ResultItems.reset();
     ResultSurahs.reset();

@@ -51,19 +51,21 @@ void MainWindow::ResetToAllSurahs() {
             SurahList->add(surah::displayName(s));
     }
 
-    // Seven short lines: appending them one by one costs nothing worth building a text for.
-    const int opening = std::min(OpeningVerses, corpus->count());
-    for (int i = 0; i < opening; ++i) {
-        std::string line;
-        rules::appendViewLine(line, corpus->view(i));
-        ReadingView->appendText(line);
-    }
+    // The seven verses of surah 1, in the view's own colour.
+    ShownText opening;
+    for (int i = 0; i < std::min(OpeningVerses, corpus->count()); ++i)
+        rules::appendViewLine(opening.text, corpus->view(i));
+    std::size_t shownEnd = 0;
+    const HWND form = MainForm->handle();
+    // With the Arabic they may arrive in pieces; whatever replaced them meanwhile stands.
+    if (!ShowText(std::move(opening), nullptr, shownEnd) || !IsWindow(form))
+        return;
 
     SurahLabel->setCaption("114 Surat");
     CountLabel->setCaption(verseCountText(surah::TotalVerses));
 }
 
-void MainWindow::ShowSelectedSurah() {
+void MainWindow::ShowSelectedSurah(const ViewAnchor* anchor) {
     if (SurahList->count() == 0)
         return;
     // The current entry (the one with the focus rectangle); a list that reports none has
@@ -91,15 +93,20 @@ void MainWindow::ShowSelectedSurah() {
     SurahLabel->setCaption(surah::displayName(s));
     CountLabel->setCaption(verseCountText(view.verseLines));
 
+    // The hits arrive marked, and a surah with the Arabic arrives too, in pieces with the
+    // queue looked at between them: a close or a newer choice handled there stands, and
+    // nothing more is done here.
     if (searchMode) {
-        // The hits arrive marked, in pieces with the queue looked at between them: a close
-        // or a newer choice handled there stands, and nothing more is done here.
         if (!HighlightMatches(view.text, BoldCheck->checked()))
             return;
     } else {
-        ReadingView->setText(view.text);
-        ReadingView->selectAll();
-        ReadingView->setSelTextColor(textColour);
+        ShownText surahText;
+        surahText.text = view.text;
+        surahText.coloured = true;
+        std::size_t shownEnd = 0;
+        if (!ShowText(std::move(surahText), anchor, shownEnd))
+            return;
     }
-    ReadingView->setSelStart(1);
+    if (!anchor)
+        ReadingView->setSelStart(ViewPosition(1));
 }

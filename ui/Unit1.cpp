@@ -15,6 +15,7 @@
 #include "toolkit/ColourDialog.h"
 #include "toolkit/EditBox.h"
 #include "toolkit/Form.h"
+#include "toolkit/Gdi.h"
 #include "toolkit/Label.h"
 #include "toolkit/ListBox.h"
 #include "toolkit/Panel.h"
@@ -68,16 +69,18 @@ void wireEvents(MainWindow& w) {
     w.SurahList->onSelectionChange = [&w](Control&) { w.ShowSelectedSurah(); };
     w.SurahList->onDoubleClick = [&w](Control&) { w.ShowSelectedSurah(); };
     w.SurahList->onKeyDown = [&w](Control&, WORD& key) { w.SurahListKeyDown(key); };
-    w.ViewToolbar->onButtonClick(1, [&w] { w.ExportCommand(); });
-    w.ViewToolbar->onButtonClick(3, [&w] { w.SelectAllCommand(); });
-    w.ViewToolbar->onButtonClick(4, [&w] { w.CopyCommand(); });
-    w.ViewToolbar->onButtonClick(5, [&w] { w.CopyWithCitationCommand(); });
+    w.ViewToolbar->onButtonClick(toolbar::Save, [&w] { w.ExportCommand(); });
+    w.ViewToolbar->onButtonClick(toolbar::SelectAll, [&w] { w.SelectAllCommand(); });
+    w.ViewToolbar->onButtonClick(toolbar::Copy, [&w] { w.CopyCommand(); });
+    w.ViewToolbar->onButtonClick(toolbar::Cite, [&w] { w.CopyWithCitationCommand(); });
+    w.ViewToolbar->onButtonClick(toolbar::Arabic, [&w] { w.ArabicCommand(); });
     // Keys that work wherever the focus is in the window, while no modal window is open.
     ShortcutTable& keys = w.MainForm->shortcuts;
     keys.add({'F', CtrlKey}, [&w] { w.FocusSearchBox(); });
     keys.add({'S', CtrlKey}, [&w] { w.ExportCommand(); });
     keys.add({'G', CtrlKey}, [&w] { w.GotoVerseCommand(); });
     keys.add({'C', CtrlKey | ShiftKey}, [&w] { w.CopyWithCitationCommand(); });
+    keys.add({'A', CtrlKey | ShiftKey}, [&w] { w.ArabicCommand(); });
 }
 
 }  // namespace
@@ -201,7 +204,7 @@ std::unique_ptr<Form> CreateMainWindow(MainWindow*& place, Form* parent) {
     w.ViewPanel = &w.BodyPanel->add<Panel>(PanelEdge::Lowered);
     w.ViewPanel->setAlign(Align::Client);
 
-    // 23. The toolbar: save, select all, copy, copy with the citation.
+    // 23. The toolbar: save, select all, copy, copy with the citation, the Arabic text.
     w.ViewToolbar = &w.ViewPanel->add<Toolbar>();
     w.ViewToolbar->setAlign(Align::Top);
     w.ViewToolbar->addStandardImages(IDB_STD_SMALL_COLOR);
@@ -212,6 +215,8 @@ std::unique_ptr<Form> CreateMainWindow(MainWindow*& place, Form* parent) {
     w.ViewToolbar->addButton("Pilih Semua", 15 + HIST_ADDTOFAVORITES, "Pilih semua text");
     w.ViewToolbar->addButton("Copy", STD_COPY, "Copy data ke clipboard");
     w.ViewToolbar->addButton("Kutip", STD_PROPERTIES, "Copy dengan rujukan ayat");
+    w.ViewToolbar->addSeparator();
+    w.ViewToolbar->addCheckButton("Arab", I_IMAGENONE, "Tampilkan teks Arab (Ctrl+Shift+A)");
     if (isXpOrLater()) {
         w.ViewToolbar->changeStyle(TBSTYLE_WRAPABLE, 0);
         w.ViewToolbar->setTransparent(true);

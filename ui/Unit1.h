@@ -10,6 +10,9 @@
 #include <string>
 #include <vector>
 
+#include "reader/ArabicLayout.h"
+#include "reader/ArabicRtf.h"
+#include "reader/Occurrences.h"
 #include "toolkit/Colour.h"
 
 class Form;
@@ -28,11 +31,40 @@ class Label;
 class Bitmap;
 class Control;
 class FastStrList;
+class PrivateFont;
 
 // A search result entry: a Corpus index (0..10000), or above 10000 the heading marker of
 // surah (value - 10000), which comes before that surah's first hit.
 using ResultItem = int;
 inline constexpr ResultItem HeadingMarkerBase = 10000;
+
+// What the reading view shows, as the translation alone: kept so that "Arab" can show the
+// same again with or without the Arabic.
+struct ShownText {
+    std::string text;                  // the view text
+    std::vector<rules::TextRun> bold;  // the stretches shown bold
+    long long occurrences = 0;         // of the search text in text, for a marked result
+    bool coloured = false;             // in textColour; otherwise the view's default colour
+    bool marked = false;               // a search result: it arrives in pieces and is counted
+};
+
+// A place in the view text to bring into view once the part of the text that holds it has
+// arrived: the line of top at the top of the view, from..to selected.
+struct ViewAnchor {
+    std::size_t top = 0;
+    std::size_t from = 0;
+    std::size_t to = 0;
+    bool focus = false;  // the view takes the keyboard focus
+};
+
+// The toolbar's entries, in order.
+namespace toolbar {
+inline constexpr int Save = 1;
+inline constexpr int SelectAll = 3;
+inline constexpr int Copy = 4;
+inline constexpr int Cite = 5;
+inline constexpr int Arabic = 7;
+}  // namespace toolbar
 
 struct MainWindow {
     // Controls, in the order they are declared; owned by their parent controls.
@@ -67,6 +99,20 @@ struct MainWindow {
     bool closing = false;
     std::unique_ptr<Bitmap> headerBitmap;
 
+    // The Arabic text (line i for Corpus index i), unpacked the first time "Arab" is pressed
+    // and released by ReleaseOnClose, and the Arabic font, loaded with it and kept while the
+    // view may draw with it, until the record goes.
+    std::unique_ptr<FastStrList> arabic;
+    std::unique_ptr<PrivateFont> arabicFont;
+    std::string arabicFace;
+    // "Arab": the view shows the Arabic of every verse above it, in the Unicode view.
+    bool arabicShown = false;
+    // What the view shows, and where its entries stand while the Arabic is shown.
+    ShownText shownText;
+    std::unique_ptr<rules::ArabicLayout> arabicLayout;
+    // A marked result is arriving and its count is not in the status line yet.
+    bool countPending = false;
+
     MainWindow();
     ~MainWindow();
     MainWindow(const MainWindow&) = delete;
@@ -80,12 +126,25 @@ struct MainWindow {
     // Reading operations.
     void PrepareReadingView();
     void ResetToAllSurahs();
-    void ShowSelectedSurah();
+    // anchor: the place to bring into view; without one the caret goes to the start.
+    void ShowSelectedSurah(const ViewAnchor* anchor = nullptr);
     void RunSearch();
     // Shows text in ReadingView with every occurrence of the search box's text counted and,
     // when makeBold, bold; the count goes into CountLabel. False when something handled
     // meanwhile replaced the view's content or closed the window: the newer work stands.
     bool HighlightMatches(const std::string& text, bool makeBold);
+    // Shows content in the reading view, with the Arabic when "Arab" is on; a search result,
+    // and anything with the Arabic, in pieces with the queue looked at between them. anchor,
+    // when given, is brought into view as soon as the text holding it is in. False when
+    // something handled meanwhile replaced the view's content or closed the window (the newer
+    // work stands: touch nothing). shownEnd: how far into the text the view got, 0 without a
+    // window.
+    bool ShowText(ShownText content, const ViewAnchor* anchor, std::size_t& shownEnd);
+    // The selection and the top of the view as places in the view text.
+    ViewAnchor CurrentAnchor();
+    void ApplyAnchor(const ViewAnchor& anchor);
+    // The view position of a place in the view text, as the view shows it now.
+    int ViewPosition(std::size_t textPosition);
 
     // Window commands and events.
     void BeginWindowMove();
@@ -109,6 +168,13 @@ struct MainWindow {
     void ShowVerse(int s, int a);
     void CopyWithCitationCommand();
     void FocusSearchBox();
+
+    // "Arab": the Arabic above every verse, or not.
+    void ArabicCommand();
+    // Unpacks the Arabic text and loads its font the first time; false, after saying why,
+    // when the text cannot be had.
+    bool LoadArabic();
+    rules::ArabicStyle ArabicStyle(bool coloured);
 };
 
 // Builds the record, the window tree and the wiring, all hidden; stores the record in place

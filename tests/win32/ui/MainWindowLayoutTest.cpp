@@ -228,26 +228,29 @@ TEST_F(MainWindowLayout, ControlStyles) {
     EXPECT_EQ(w->ListSplitter->minRest(), 0);
 }
 
-TEST_F(MainWindowLayout, TheToolbarHoldsSaveSelectAllCopyAndKutipWithTheirImagesAndTips) {
+TEST_F(MainWindowLayout, TheToolbarHoldsSaveSelectAllCopyKutipAndArabWithTheirImagesAndTips) {
     HWND bar = w->ViewToolbar->handle();
     DWORD style = styleOf(bar);
     for (DWORD part : {DWORD(TBSTYLE_FLAT), DWORD(TBSTYLE_TOOLTIPS), DWORD(TBSTYLE_LIST)}) {
         EXPECT_TRUE(style & part) << std::hex << part;
     }
-    ASSERT_EQ(SendMessageA(bar, TB_BUTTONCOUNT, 0, 0), 6);
+    ASSERT_EQ(SendMessageA(bar, TB_BUTTONCOUNT, 0, 0), 8);
     EXPECT_EQ(w->ViewToolbar->imageCount(), 20);
     struct Entry {
         bool separator;
         int image;
         const char* tip;
+        bool check = false;
     };
-    const Entry expected[6] = {{true, -1, ""},
+    const Entry expected[8] = {{true, -1, ""},
                                {false, STD_FILESAVE, "Menyimpan semua yang tampil"},
                                {true, -1, ""},
                                {false, 15 + HIST_ADDTOFAVORITES, "Pilih semua text"},
                                {false, STD_COPY, "Copy data ke clipboard"},
-                               {false, STD_PROPERTIES, "Copy dengan rujukan ayat"}};
-    for (int i = 0; i < 6; ++i) {
+                               {false, STD_PROPERTIES, "Copy dengan rujukan ayat"},
+                               {true, -1, ""},
+                               {false, I_IMAGENONE, "Tampilkan teks Arab (Ctrl+Shift+A)", true}};
+    for (int i = 0; i < 8; ++i) {
         SCOPED_TRACE(i);
         TBBUTTON button{};
         SendMessageA(bar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
@@ -257,7 +260,10 @@ TEST_F(MainWindowLayout, TheToolbarHoldsSaveSelectAllCopyAndKutipWithTheirImages
             EXPECT_EQ(button.iBitmap, expected[i].image);
         }
         EXPECT_EQ(w->ViewToolbar->tooltip(i), expected[i].tip);
+        EXPECT_EQ((button.fsStyle & BTNS_CHECK) != 0, expected[i].check);
     }
+    // "Arab" is off at every start.
+    EXPECT_FALSE(w->ViewToolbar->checked(toolbar::Arabic));
     OSVERSIONINFOA version{};
     version.dwOSVersionInfoSize = sizeof version;
     GetVersionExA(&version);
