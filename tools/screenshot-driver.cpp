@@ -10,6 +10,8 @@
 //   screenshot-driver.exe about <caption>           clicks "??", waits for the About window
 //   screenshot-driver.exe goto <caption> <text>     presses Ctrl+G, waits for the "Ke Ayat"
 //                                                   window and types text into it
+//   screenshot-driver.exe arabic <caption>          presses Ctrl+Shift+A and waits until the
+//                                                   view shows the Arabic
 //   screenshot-driver.exe close <caption>           asks the window to close
 //
 // Built by the script with the MinGW compiler; not part of the program.
@@ -17,6 +19,8 @@
 
 #include <cstdio>
 #include <cstring>
+#include <initializer_list>
+#include <iterator>
 #include <string>
 
 namespace {
@@ -137,18 +141,48 @@ int about(HWND top) {
     return 1;
 }
 
-// Ctrl+G as the keyboard sends it: the reader reads the Ctrl key's state along with the G,
-// which a posted message would not carry.
-void pressCtrlG(HWND top) {
+// A key chord as the keyboard sends it: the reader reads the modifier keys' state along with
+// the key, which a posted message would not carry.
+void pressChord(HWND top, std::initializer_list<WORD> chord) {
     SetForegroundWindow(top);
-    INPUT keys[4] = {};
-    const WORD codes[4] = {VK_CONTROL, 'G', 'G', VK_CONTROL};
-    for (int i = 0; i < 4; ++i) {
-        keys[i].type = INPUT_KEYBOARD;
-        keys[i].ki.wVk = codes[i];
-        keys[i].ki.dwFlags = i < 2 ? 0 : KEYEVENTF_KEYUP;
+    INPUT keys[8] = {};
+    int n = 0;
+    for (WORD code : chord) {
+        keys[n].type = INPUT_KEYBOARD;
+        keys[n++].ki.wVk = code;
     }
-    SendInput(4, keys, sizeof(INPUT));
+    for (auto code = std::rbegin(chord); code != std::rend(chord); ++code) {
+        keys[n].type = INPUT_KEYBOARD;
+        keys[n].ki.wVk = *code;
+        keys[n++].ki.dwFlags = KEYEVENTF_KEYUP;
+    }
+    SendInput(n, keys, sizeof(INPUT));
+}
+
+void pressCtrlG(HWND top) {
+    pressChord(top, {VK_CONTROL, 'G'});
+}
+
+// Ctrl+Shift+A; the Arabic is shown once the view is the Unicode rich edit window and its
+// content has come in (its length stops growing).
+int arabic(HWND top) {
+    pressChord(top, {VK_CONTROL, VK_SHIFT, 'A'});
+    LRESULT length = -1;
+    for (DWORD waited = 0; waited < TimeoutMs; waited += 500) {
+        Sleep(500);
+        HWND view = findChild(top, "RICHEDIT50W", nullptr);
+        if (!view) {
+            continue;
+        }
+        DWORD_PTR now = 0;
+        SendMessageTimeoutA(view, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &now);
+        if (now > 0 && static_cast<LRESULT>(now) == length) {
+            return printRect(top);
+        }
+        length = static_cast<LRESULT>(now);
+    }
+    std::fprintf(stderr, "the Arabic did not appear\n");
+    return 1;
 }
 
 int gotoVerse(HWND top, const char* text) {
@@ -193,6 +227,9 @@ int main(int argc, char** argv) {
     }
     if (command == "goto" && argc > 3) {
         return gotoVerse(top, argv[3]);
+    }
+    if (command == "arabic") {
+        return arabic(top);
     }
     if (command == "about") {
         return about(top);
