@@ -14,6 +14,10 @@ points) and checks, per file:
 - on every character that is not blank, a positive size within half a point of the size the
   view draws with, and the chosen text colour.
 
+A case saved with the Arabic shown also leaves NAME.arabic.txt (UTF-8, one verse's Arabic a
+line, as the package has it; its NAME.view.txt is UTF-8 too). Its paragraphs with Arabic must
+hold exactly those texts, in order, right to left, in the Arabic face and at arabicSizeTwips.
+
 Without LibreOffice the check fails; it never passes without having read the files.
 """
 import os
@@ -30,7 +34,8 @@ NS = {
     "fo": "urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0",
 }
 # The cases the Windows test program leaves; each must be there.
-CASES = ["cari-sabar", "surat-93", "warna", "clipboard", "besar", "tentang"]
+CASES = ["cari-sabar", "surat-93", "warna", "clipboard", "besar", "tentang", "arab"]
+ARABIC_FACE = "Amiri Quran"
 
 
 def q(prefix, name):
@@ -93,6 +98,13 @@ class Styles:
                 value = p.get(q("fo", attribute))
                 if value is not None:
                     found[attribute] = value
+            for attribute in ("font-name-complex", "font-size-complex"):
+                value = p.get(q("style", attribute))
+                if value is not None:
+                    found[attribute] = value
+        p = element.find(q("style", "paragraph-properties"))
+        if p is not None and p.get(q("style", "writing-mode")) is not None:
+            found["writing-mode"] = p.get(q("style", "writing-mode"))
         return found
 
     def resolve(self, family, name):
@@ -156,7 +168,41 @@ def size_in_twips(value):
     return round(float(match.group(1)) * 20) if match else None
 
 
-def check(name, fodt, view_text, expect):
+def is_arabic(c):
+    return "\u0600" <= c <= "\u06ff" or "\u08a0" <= c <= "\u08ff"
+
+
+def check_arabic(paras, arabic_lines, expect):
+    """The paragraphs that hold Arabic: the package's text exactly, right to left, in the
+    Arabic face and size."""
+    problems = []
+    found = [p for p in paras if any(is_arabic(c) for c, _ in p)]
+    texts = ["".join(c for c, _ in p) for p in found]
+    if texts != arabic_lines:
+        at = next((i for i, (a, b) in enumerate(zip(texts, arabic_lines)) if a != b),
+                  min(len(texts), len(arabic_lines)))
+        problems.append("Arabic paragraph %d differs from the package's (%d paragraphs, %d "
+                        "expected): %r" % (at, len(texts), len(arabic_lines),
+                                           texts[at][:40] if at < len(texts) else None))
+    twips = int(expect["arabicSizeTwips"])
+    wrong = 0
+    for p in found:
+        for c, props in p:
+            if not is_arabic(c):
+                continue
+            if (props.get("writing-mode") != "rl-tb" or
+                    props.get("font-name-complex") != ARABIC_FACE or
+                    size_in_twips(props.get("font-size-complex")) != twips):
+                wrong += 1
+    if wrong:
+        problems.append("%d Arabic characters not right to left in %s at %d twips" %
+                        (wrong, ARABIC_FACE, twips))
+    print("%-15s %4d Arabic paragraphs equal to the package's, right to left, %s %g pt" %
+          ("", len(found) if not problems else 0, ARABIC_FACE, twips / 20))
+    return problems
+
+
+def check(name, fodt, view_text, expect, arabic_lines=None):
     problems = []
     paras = paragraphs(fodt)
 
@@ -195,7 +241,7 @@ def check(name, fodt, view_text, expect):
     wrong_size = wrong_colour = 0
     for p in paras:
         for c, props in p:
-            if c.isspace():
+            if c.isspace() or is_arabic(c):
                 continue
             size = size_in_twips(props.get("font-size"))
             sizes.add(size)
@@ -215,6 +261,8 @@ def check(name, fodt, view_text, expect):
           (name + ".rtf", len(runs), wanted_runs, expect["hits"],
            ", term %r" % expect["term"] if term else "", shown or "no size",
            expect["colour"] or "colours not checked", len(office_words)))
+    if arabic_lines is not None:
+        problems += check_arabic(paras, arabic_lines, expect)
     return problems
 
 
@@ -230,10 +278,16 @@ def main():
     out = convert(folder, CASES)
     failures = 0
     for name in CASES:
-        with open(os.path.join(folder, name + ".view.txt"), encoding="cp1252") as f:
+        arabic_path = os.path.join(folder, name + ".arabic.txt")
+        arabic_lines = None
+        if os.path.exists(arabic_path):
+            with open(arabic_path, encoding="utf-8", newline="") as f:
+                arabic_lines = f.read().split("\n")[:-1]
+        with open(os.path.join(folder, name + ".view.txt"),
+                  encoding="utf-8" if arabic_lines is not None else "cp1252") as f:
             view_text = f.read()
         problems = check(name, os.path.join(out, name + ".fodt"), view_text,
-                         read_expect(os.path.join(folder, name + ".expect")))
+                         read_expect(os.path.join(folder, name + ".expect")), arabic_lines)
         for problem in problems:
             print("  FAILED: " + problem)
         failures += bool(problems)

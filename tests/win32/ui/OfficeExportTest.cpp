@@ -18,8 +18,12 @@
 #include <fstream>
 #include <iterator>
 #include <memory>
+#include <sstream>
 #include <string>
 
+#include "corpus/FastStrList.h"
+#include "corpus/SurahTable.h"
+#include "reader/ViewLines.h"
 #include "tests/win32/ui/ReaderDriver.h"
 #include "tests/win32/support/ModalAnswer.h"
 #include "toolkit/Form.h"
@@ -237,6 +241,44 @@ TEST_F(OfficeExport, ALargeResultInManyPiecesWithItsBold) {
     ASSERT_GT(viewText().size(), 500000u);
     saveThroughTheDialog("besar");
     leaveForOffice("besar", viewText(), expectedFor("yang", true, Forest));
+}
+
+// Saved with the Arabic shown: the program writes the file itself, with the verses' own
+// Arabic (the view holds the drawn form), right to left in the Arabic face, and the hits bold
+// in the translation only.
+TEST_F(OfficeExport, ASearchSavedWithTheArabic) {
+    chooseColour(*w->FontColourButton, Plum);
+    search("sabar", true);
+    const std::string translation = viewText();
+    const Expectation e = expectedFor("sabar", true, Plum);
+    clickToolbar(toolbar::Arabic);
+    ASSERT_TRUE(w->arabicShown);
+    saveThroughTheDialog("arab");
+
+    // What the office suite must read: each verse's own Arabic above its line.
+    std::ifstream file(std::string("Z:") + NURVELA_SOURCE_DIR + "/resources/quran_ar.txt",
+                       std::ios::binary);
+    std::ostringstream bytes;
+    bytes << file.rdbuf();
+    FastStrList arabic;
+    arabic.assignText(bytes.str());
+    std::string view, lines;
+    for (std::size_t at = 0; at < translation.size();) {
+        const std::size_t end = translation.find("\r\n\r\n", at);
+        const std::string line = translation.substr(at, end - at);
+        if (const auto verse = rules::VerseOfLine(line)) {
+            const std::string_view own = arabic.view(surah::corpusIndex(verse->surah, verse->verse));
+            view.append(own).append("\r\n");
+            lines.append(own).append("\n");
+        }
+        view += line + "\r\n\r\n";
+        at = end + 4;
+    }
+    ASSERT_GT(lines.size(), 5000u);
+    leaveForOffice("arab", view, e);
+    writeFile(exportFolder() + "\\arab.arabic.txt", lines);
+    // 21 points, as the view draws the Arabic.
+    std::ofstream(exportFolder() + "\\arab.expect", std::ios::app) << "arabicSizeTwips=420\n";
 }
 
 // The program offers no command to save the help text; the view saves it as it would save
