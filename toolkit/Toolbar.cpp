@@ -32,6 +32,15 @@ void Toolbar::addStandardImages(int imageSet) {
     fitHeight();
 }
 
+int Toolbar::addImages(BitmapHandle bitmap, int count) {
+    TBADDBITMAP images{nullptr, reinterpret_cast<UINT_PTR>(bitmap.get())};
+    const auto first = static_cast<int>(
+        SendMessageA(handle(), TB_ADDBITMAP, count, reinterpret_cast<LPARAM>(&images)));
+    bitmaps_.push_back(std::move(bitmap));
+    fitHeight();
+    return first;
+}
+
 int Toolbar::imageCount() const {
     auto list = reinterpret_cast<HIMAGELIST>(SendMessageA(handle(), TB_GETIMAGELIST, 0, 0));
     return list ? ImageList_GetImageCount(list) : 0;

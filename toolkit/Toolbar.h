@@ -20,6 +20,9 @@ public:
     // to the toolbar's image list; its images follow those already there.
     void addStandardImages(int imageSet);
     int imageCount() const;
+    // Appends the images of a bitmap of 16 x 16 images side by side; the toolbar keeps the
+    // bitmap while it lives. Returns the index of the first.
+    int addImages(BitmapHandle bitmap, int count);
 
     // Appends an entry; both return its index.
     int addSeparator();
@@ -65,6 +68,7 @@ private:
                          BYTE style);
 
     std::vector<Entry> entries_;
+    std::vector<BitmapHandle> bitmaps_;
     int nextCommand_ = 1;
     bool transparent_ = false;
     // Wide text handed to a tooltip that asks in Unicode; lives until the next request.

@@ -216,7 +216,12 @@ std::unique_ptr<Form> CreateMainWindow(MainWindow*& place, Form* parent) {
     w.ViewToolbar->addButton("Copy", STD_COPY, "Copy data ke clipboard");
     w.ViewToolbar->addButton("Kutip", STD_PROPERTIES, "Copy dengan rujukan ayat");
     w.ViewToolbar->addSeparator();
-    w.ViewToolbar->addCheckButton("Arab", I_IMAGENONE, "Tampilkan teks Arab (Ctrl+Shift+A)");
+    // The letter ain; its greys become the button's face and shadow colours.
+    const int arabImage = w.ViewToolbar->addImages(
+        BitmapHandle(static_cast<HBITMAP>(LoadImageA(Application::instance(), "ARABBUTTON",
+                                                     IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS))),
+        1);
+    w.ViewToolbar->addCheckButton("Arab", arabImage, "Tampilkan teks Arab (Ctrl+Shift+A)");
     if (isXpOrLater()) {
         w.ViewToolbar->changeStyle(TBSTYLE_WRAPABLE, 0);
         w.ViewToolbar->setTransparent(true);

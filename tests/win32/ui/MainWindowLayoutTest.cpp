@@ -235,7 +235,7 @@ TEST_F(MainWindowLayout, TheToolbarHoldsSaveSelectAllCopyKutipAndArabWithTheirIm
         EXPECT_TRUE(style & part) << std::hex << part;
     }
     ASSERT_EQ(SendMessageA(bar, TB_BUTTONCOUNT, 0, 0), 8);
-    EXPECT_EQ(w->ViewToolbar->imageCount(), 20);
+    EXPECT_EQ(w->ViewToolbar->imageCount(), 21);
     struct Entry {
         bool separator;
         int image;
@@ -249,7 +249,7 @@ TEST_F(MainWindowLayout, TheToolbarHoldsSaveSelectAllCopyKutipAndArabWithTheirIm
                                {false, STD_COPY, "Copy data ke clipboard"},
                                {false, STD_PROPERTIES, "Copy dengan rujukan ayat"},
                                {true, -1, ""},
-                               {false, I_IMAGENONE, "Tampilkan teks Arab (Ctrl+Shift+A)", true}};
+                               {false, 20, "Tampilkan teks Arab (Ctrl+Shift+A)", true}};
     for (int i = 0; i < 8; ++i) {
         SCOPED_TRACE(i);
         TBBUTTON button{};
