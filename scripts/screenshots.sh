@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Takes the documentation screenshots from the real program: starts nurvela.exe under Xvfb,
 # searches for a word (hits in bold), saves the main window, opens the About window and saves
-# it, opens "Ke Ayat" with Ctrl+G and saves it, then closes them all. Writes
-# docs/main-window.png, docs/about-window.png and docs/goto-verse.png.
+# it, opens "Ke Ayat" with Ctrl+G and saves it, shows the Arabic with Ctrl+Shift+A and saves
+# the main window again, then closes them all. Writes docs/main-window.png,
+# docs/about-window.png, docs/goto-verse.png and docs/arabic-view.png.
 #   scripts/screenshots.sh [build folder] [search word]
 set -euo pipefail
 build="${1:-build}"
@@ -54,6 +55,10 @@ shoot "$rect" "$here/docs/goto-verse.png"
 
 run "$driver" close "Ke Ayat"
 sleep 1
+
+rect=$(run "$driver" arabic Nurvela | tr -d '\r')
+sleep 1
+shoot "$rect" "$here/docs/arabic-view.png"
 run "$driver" close Nurvela
 # The reader ends by itself after the close; one that does not is stopped by the trap.
 for _ in $(seq 1 60); do
