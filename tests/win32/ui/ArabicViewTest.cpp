@@ -19,26 +19,12 @@
 #include "reader/ViewText.h"
 #include "tests/win32/support/Keyboard.h"
 #include "tests/win32/support/ModalAnswer.h"
+#include "tests/win32/support/PackageArabic.h"
 #include "tests/win32/ui/ReaderDriver.h"
 #include "toolkit/Clipboard.h"
 #include "toolkit/Toolbar.h"
 
 namespace {
-
-// The package's Arabic as the repository holds it (the native tests check it against the
-// package), line i for Corpus index i.
-const FastStrList& packageArabic() {
-    static const FastStrList& arabic = *[] {
-        std::ifstream file(std::string("Z:") + NURVELA_SOURCE_DIR + "/resources/quran_ar.txt",
-                           std::ios::binary);
-        std::ostringstream bytes;
-        bytes << file.rdbuf();
-        auto* list = new FastStrList;  // lives for the whole test program
-        list->assignText(bytes.str());
-        return list;
-    }();
-    return arabic;
-}
 
 std::u16string ownArabic(int s, int a) {
     return rules::Utf8ToUtf16(packageArabic().view(surah::corpusIndex(s, a)));

@@ -26,6 +26,7 @@
 #include "reader/ViewLines.h"
 #include "tests/win32/ui/ReaderDriver.h"
 #include "tests/win32/support/ModalAnswer.h"
+#include "tests/win32/support/PackageArabic.h"
 #include "toolkit/Form.h"
 #include "toolkit/SwatchButton.h"
 #include "toolkit/Toolbar.h"
@@ -256,12 +257,7 @@ TEST_F(OfficeExport, ASearchSavedWithTheArabic) {
     saveThroughTheDialog("arab");
 
     // What the office suite must read: each verse's own Arabic above its line.
-    std::ifstream file(std::string("Z:") + NURVELA_SOURCE_DIR + "/resources/quran_ar.txt",
-                       std::ios::binary);
-    std::ostringstream bytes;
-    bytes << file.rdbuf();
-    FastStrList arabic;
-    arabic.assignText(bytes.str());
+    const FastStrList& arabic = packageArabic();
     std::string view, lines;
     for (std::size_t at = 0; at < translation.size();) {
         const std::size_t end = translation.find("\r\n\r\n", at);
@@ -279,6 +275,40 @@ TEST_F(OfficeExport, ASearchSavedWithTheArabic) {
     writeFile(exportFolder() + "\\arab.arabic.txt", lines);
     // 21 points, as the view draws the Arabic.
     std::ofstream(exportFolder() + "\\arab.expect", std::ios::app) << "arabicSizeTwips=420\n";
+}
+
+// "Kutip" with the Arabic shown: the Rich Text it puts on the clipboard, as a word processor
+// pastes it.
+TEST_F(OfficeExport, KutipWithTheArabic) {
+    clickToolbar(toolbar::Arabic);
+    ASSERT_TRUE(w->arabicShown);
+    w->ShowVerse(2, 255);  // 2:255 selected, its Arabic line and its line
+    clickToolbar(toolbar::Cite);
+    std::string rtf, text;
+    ASSERT_TRUE(OpenClipboard(nullptr));
+    if (HANDLE data = GetClipboardData(RegisterClipboardFormatA("Rich Text Format"))) {
+        const char* bytes = static_cast<const char*>(GlobalLock(data));
+        rtf.assign(bytes, strnlen(bytes, GlobalSize(data)));
+        GlobalUnlock(data);
+    }
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        const auto* chars = static_cast<const wchar_t*>(GlobalLock(data));
+        const int n = WideCharToMultiByte(CP_UTF8, 0, chars, -1, nullptr, 0, nullptr, nullptr);
+        text.resize(static_cast<std::size_t>(std::max(0, n - 1)));
+        WideCharToMultiByte(CP_UTF8, 0, chars, -1, text.data(), n, nullptr, nullptr);
+        GlobalUnlock(data);
+    }
+    CloseClipboard();
+    ASSERT_EQ(rtf.rfind("{\\rtf", 0), 0u) << "the clipboard offers Rich Text";
+    ASSERT_NE(text.find("(QS. Al-Baqarah [2]: 255)"), std::string::npos) << text;
+    writeFile(exportFolder() + "\\kutip-arab.rtf", rtf);
+    Expectation e;
+    e.sizeTwips = drawnSizeTwips(w->ReadingView->handle());
+    leaveForOffice("kutip-arab", text, e);
+    const std::string own(packageArabic().view(surah::corpusIndex(2, 255)));
+    EXPECT_EQ(text.substr(0, text.find("\r\n")), own);
+    writeFile(exportFolder() + "\\kutip-arab.arabic.txt", own + "\n");
+    std::ofstream(exportFolder() + "\\kutip-arab.expect", std::ios::app) << "arabicSizeTwips=420\n";
 }
 
 // The program offers no command to save the help text; the view saves it as it would save
