@@ -12,23 +12,6 @@ void appendNumber(std::string& out, long value) {
     out += std::to_string(value);
 }
 
-// Printable ASCII with the RTF specials escaped; anything else by its code.
-void appendAscii(std::string& out, std::string_view text) {
-    for (const char c : text) {
-        const auto code = static_cast<unsigned char>(c);
-        if (c == '\\' || c == '{' || c == '}') {
-            out.push_back('\\');
-            out.push_back(c);
-        } else if (code < 32 || code > 126) {
-            char hex[8];
-            std::snprintf(hex, sizeof hex, "\\'%02x", code);
-            out.append(hex);
-        } else {
-            out.push_back(c);
-        }
-    }
-}
-
 // Every UTF-16 code unit as \uN? (N signed, as RTF wants it), so that the document itself
 // stays 7-bit and a reader without Unicode shows '?'.
 void appendUnicode(std::string& out, std::u16string_view text) {
@@ -43,9 +26,9 @@ void appendUnicode(std::string& out, std::u16string_view text) {
 
 ArabicRtfWriter::ArabicRtfWriter(const ArabicStyle& style) : style_(style) {
     out_ = "{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fnil\\fcharset0 ";
-    appendAscii(out_, style.textFace);
+    AppendRtfText(out_, style.textFace);
     out_ += ";}{\\f1\\fnil\\fcharset178 ";
-    appendAscii(out_, style.arabicFace);
+    AppendRtfText(out_, style.arabicFace);
     out_ += ";}}";
     if (style.coloured) {
         char table[96];
@@ -84,13 +67,13 @@ void ArabicRtfWriter::lineParagraph(std::string_view line, const std::vector<Tex
         const std::size_t end = std::clamp(run.end, begin, line.size());
         if (begin >= end)
             continue;
-        appendAscii(out_, line.substr(at, begin - at));
+        AppendRtfText(out_, line.substr(at, begin - at));
         out_ += "\\b ";
-        appendAscii(out_, line.substr(begin, end - begin));
+        AppendRtfText(out_, line.substr(begin, end - begin));
         out_ += "\\b0 ";
         at = end;
     }
-    appendAscii(out_, line.substr(at));
+    AppendRtfText(out_, line.substr(at));
     out_ += "\\par\n";
 }
 

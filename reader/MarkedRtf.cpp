@@ -9,9 +9,9 @@ namespace {
 
 constexpr std::string_view EntryEnd = "\r\n\r\n";
 
-// Appends text as RTF text: the RTF specials escaped, CR LF (or a lone CR or LF) as a
-// paragraph mark, bytes outside printable ASCII by their hexadecimal code.
-void appendRtfText(std::string& out, std::string_view text) {
+}  // namespace
+
+void AppendRtfText(std::string& out, std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
         const auto code = static_cast<unsigned char>(c);
@@ -31,8 +31,6 @@ void appendRtfText(std::string& out, std::string_view text) {
         }
     }
 }
-
-}  // namespace
 
 std::vector<TextPiece> CutIntoPieces(std::string_view text, const std::vector<TextRun>& runs,
                                      PieceLimits first, PieceLimits later) {
@@ -80,13 +78,13 @@ std::string PieceRtf(std::string_view text, const TextPiece& piece,
         const std::size_t end = std::min(runs[r].end, piece.end);
         if (begin >= end)
             continue;
-        appendRtfText(out, text.substr(at, begin - at));
+        AppendRtfText(out, text.substr(at, begin - at));
         out.append("\\b ");
-        appendRtfText(out, text.substr(begin, end - begin));
+        AppendRtfText(out, text.substr(begin, end - begin));
         out.append("\\b0 ");
         at = end;
     }
-    appendRtfText(out, text.substr(at, piece.end - at));
+    AppendRtfText(out, text.substr(at, piece.end - at));
     if (wholeDocument)
         out.append("\\par\n");
     out.append("}");

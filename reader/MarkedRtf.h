@@ -32,6 +32,10 @@ struct PieceLimits {
 std::vector<TextPiece> CutIntoPieces(std::string_view text, const std::vector<TextRun>& runs,
                                      PieceLimits first, PieceLimits later);
 
+// Appends text as RTF text: the RTF specials escaped, CR LF (or a lone CR or LF) as a
+// paragraph mark, bytes outside printable ASCII by their hexadecimal code.
+void AppendRtfText(std::string& out, std::string_view text);
+
 // The colour the text is drawn in.
 struct TextColour {
     unsigned char red = 0;
