@@ -98,7 +98,9 @@ void MainWindow::ChooseTextColour() {
     FontColourButton->setFontColour(ContrastColour(chosen));
     SurahList->setFontColour(chosen);
     textColour = chosen;
-    // The selection is left covering the whole text.
+    // The selection is left covering the whole text, which is in the chosen colour from now
+    // on, shown again with or without the Arabic too.
     ReadingView->selectAll();
     ReadingView->setSelTextColor(textColour);
+    shownText.coloured = true;
 }

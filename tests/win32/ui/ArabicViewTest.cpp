@@ -22,6 +22,7 @@
 #include "tests/win32/support/PackageArabic.h"
 #include "tests/win32/ui/ReaderDriver.h"
 #include "toolkit/Clipboard.h"
+#include "toolkit/SwatchButton.h"
 #include "toolkit/Toolbar.h"
 
 namespace {
@@ -274,6 +275,37 @@ TEST_F(ArabicView, ATextSavedWithTheArabicIsUtf8WithTheVersesOwnText) {
     }
     EXPECT_TRUE(bytes.str() == "\xEF\xBB\xBF" + rules::Utf16ToUtf8(expected));
     DeleteFileA((path + ".TXT").c_str());
+}
+
+TEST_F(ArabicView, TheTextColourColoursBothLinesAndLastsAcrossTheChange) {
+    const auto chooseTextColour = [this](COLORREF colour) {
+        ModalAnswer answer(ModalAnswer::Kind::ColourChooser, [colour](HWND chooser) {
+            ModalAnswer::setColour(chooser, colour);
+            ModalAnswer::press(chooser, IDOK);
+        });
+        click(w->FontColourButton->handle());
+        ASSERT_EQ(answer.answered(), 1);
+    };
+    // The whole text, the final mark aside, in one colour.
+    const auto colourOfAll = [this]() -> COLORREF {
+        const int end = static_cast<int>(unicodeText().size()) - 1;
+        const CHARFORMAT2W all = charAt(0);
+        select(0, end);
+        CHARFORMAT2W format{};
+        format.cbSize = sizeof format;
+        SendMessageW(w->ReadingView->handle(), EM_GETCHARFORMAT, SCF_SELECTION,
+                     reinterpret_cast<LPARAM>(&format));
+        return (format.dwMask & CFM_COLOR) && !(format.dwEffects & CFE_AUTOCOLOR) ? all.crTextColor
+                                                                                 : CLR_INVALID;
+    };
+    pressArab();  // the seven verses shown at the start, in the view's own colour
+    chooseTextColour(RGB(0x1E, 0x5A, 0x28));
+    EXPECT_EQ(colourOfAll(), RGB(0x1E, 0x5A, 0x28));
+    pressArab();
+    EXPECT_EQ(colourOfAll(), RGB(0x1E, 0x5A, 0x28));
+    chooseTextColour(RGB(0x80, 0x00, 0x40));
+    pressArab();
+    EXPECT_EQ(colourOfAll(), RGB(0x80, 0x00, 0x40));
 }
 
 TEST_F(ArabicView, ACloseOrArabOffWhileASurahStreamsInIsSafe) {
