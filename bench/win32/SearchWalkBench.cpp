@@ -16,7 +16,6 @@
 // Without texts: "allah", "yang", "a" and "nabi" as a whole word. Each figure is taken n
 // times (default 1) and shown as the best with the range of all runs.
 #include <windows.h>
-#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -25,6 +24,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/win32/ChildMeasure.h"
 #include "corpus/FastStrList.h"
 #include "reader/SearchScan.h"
 #include "reader/ViewText.h"
@@ -38,45 +38,12 @@
 
 namespace {
 
-double nowMs() {
-    static LARGE_INTEGER frequency = [] {
-        LARGE_INTEGER f;
-        QueryPerformanceFrequency(&f);
-        return f;
-    }();
-    LARGE_INTEGER count;
-    QueryPerformanceCounter(&count);
-    return 1000.0 * static_cast<double>(count.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-double peakWorkingSetMb() {
-    PROCESS_MEMORY_COUNTERS counters{};
-    counters.cb = sizeof counters;
-    if (!GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters))
-        return 0;
-    return static_cast<double>(counters.PeakWorkingSetSize) / (1024.0 * 1024.0);
-}
-
-// The timer that stands for the user's input: its deliveries are the moments the window
-// looked at its queue.
-constexpr UINT PumpProbeMs = 10;
-
-struct PumpWatch {
-    double last = 0;
-    double longestGap = 0;
-    static inline PumpWatch* current = nullptr;
-
-    explicit PumpWatch(double start) : last(start) { current = this; }
-    ~PumpWatch() { current = nullptr; }
-    void seen(double t) {
-        longestGap = std::max(longestGap, t - last);
-        last = t;
-    }
-    static void CALLBACK delivered(HWND, UINT, UINT_PTR, DWORD) {
-        if (current)
-            current->seen(nowMs());
-    }
-};
+using bench::nowMs;
+using bench::peakWorkingSetMb;
+using bench::PumpProbeMs;
+using bench::PumpWatch;
+using bench::quoted;
+using bench::spread;
 
 MainWindow* limitedWindow = nullptr;
 
@@ -140,42 +107,10 @@ struct Figure {
     std::string note;
 };
 
-std::string quoted(const std::string& arg) {
-    return "\"" + arg + "\"";
-}
-
 bool runChild(const std::string& args, Figure& figure) {
-    char self[MAX_PATH];
-    GetModuleFileNameA(nullptr, self, MAX_PATH);
-    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
-        return false;
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = GetStdHandle(STD_ERROR_HANDLE);
-    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    PROCESS_INFORMATION process{};
-    std::string command = quoted(self) + " " + args;
-    const bool started = CreateProcessA(nullptr, command.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                                        nullptr, &startup, &process);
-    CloseHandle(writeEnd);
     std::string output;
-    if (started) {
-        char buffer[512];
-        DWORD got = 0;
-        while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0)
-            output.append(buffer, got);
-        WaitForSingleObject(process.hProcess, INFINITE);
-        CloseHandle(process.hProcess);
-        CloseHandle(process.hThread);
-    }
-    CloseHandle(readEnd);
-    while (!output.empty() && (output.back() == '\n' || output.back() == '\r'))
-        output.pop_back();
+    if (!bench::runChild(args, output))
+        return false;
     int used = 0;
     if (std::sscanf(output.c_str(), "%lf %lf %lf %n", &figure.ms, &figure.stretch, &figure.peak,
                     &used) < 3) {
@@ -184,19 +119,6 @@ bool runChild(const std::string& args, Figure& figure) {
     }
     figure.note = output.substr(static_cast<std::size_t>(used));
     return true;
-}
-
-// Best of the runs with the range, e.g. "812 ms (812..905)".
-std::string spread(const std::vector<double>& values, const char* unit) {
-    if (values.empty())
-        return "-";
-    const auto [low, high] = std::minmax_element(values.begin(), values.end());
-    char text[96];
-    if (values.size() == 1)
-        std::snprintf(text, sizeof text, "%.0f %s", *low, unit);
-    else
-        std::snprintf(text, sizeof text, "%.0f %s (%.0f..%.0f)", *low, unit, *low, *high);
-    return text;
 }
 
 struct Series {
