@@ -33,9 +33,10 @@ void AppendRtfText(std::string& out, std::string_view text) {
 }
 
 std::vector<TextPiece> CutIntoPieces(std::string_view text, const std::vector<TextRun>& runs,
-                                     PieceLimits first, PieceLimits later) {
+                                     PieceLimits first, PieceLimits later, const EntryCost& cost) {
     std::vector<TextPiece> pieces;
     TextPiece piece;
+    std::size_t pieceCost = 0;
     std::size_t nextRun = 0;  // the first run that touches the next entry, if any does
     std::size_t entryBegin = 0;
     while (entryBegin < text.size()) {
@@ -45,13 +46,17 @@ std::vector<TextPiece> CutIntoPieces(std::string_view text, const std::vector<Te
         std::size_t endRun = nextRun;
         while (endRun < runs.size() && runs[endRun].begin < entryEnd)
             ++endRun;
+        const std::size_t entryCost = cost ? cost(entryBegin, entryEnd, endRun - nextRun) : 0;
         const PieceLimits& limits = pieces.empty() ? first : later;
-        const bool fits =
-            entryEnd - piece.begin <= limits.characters && endRun - piece.firstRun <= limits.runs;
+        const bool fits = entryEnd - piece.begin <= limits.characters &&
+                          endRun - piece.firstRun <= limits.runs &&
+                          entryCost <= limits.cost - std::min(pieceCost, limits.cost);
         if (piece.end > piece.begin && !fits) {
             pieces.push_back(piece);
             piece = {entryBegin, entryBegin, nextRun, nextRun};
+            pieceCost = 0;
         }
+        pieceCost += entryCost;
         piece.end = entryEnd;
         piece.endRun = endRun;
         // A run that reaches beyond this entry touches the next one too.

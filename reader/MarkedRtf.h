@@ -1,5 +1,7 @@
 #pragma once
 #include <cstddef>
+#include <functional>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,19 +20,26 @@ struct TextPiece {
     bool operator==(const TextPiece&) const = default;
 };
 
-// How large a piece may grow: a piece takes further entries while it stays within both
-// bounds; a single entry above them makes a piece of its own.
+// How large a piece may grow: a piece takes further entries while it stays within every
+// bound; a single entry above them makes a piece of its own.
 struct PieceLimits {
     std::size_t characters = 0;
     std::size_t runs = 0;
+    // The sum of the entries' costs (see EntryCost); no bound unless given.
+    std::size_t cost = std::numeric_limits<std::size_t>::max();
 };
+
+// What an entry [begin, end) of the text, touched by `runs` of the runs, costs the view to
+// take in, in whatever unit the caller's PieceLimits::cost counts.
+using EntryCost = std::function<std::size_t(std::size_t begin, std::size_t end, std::size_t runs)>;
 
 // Cuts a view text into consecutive pieces that each end right after an empty line (CR LF
 // CR LF, the end of an entry) or at the end of the text, so that no entry is split. runs
 // (ascending, not overlapping) are counted per entry against the limits: first for the first
-// piece, later for the others.
+// piece, later for the others; so is cost, when given, against their cost bound.
 std::vector<TextPiece> CutIntoPieces(std::string_view text, const std::vector<TextRun>& runs,
-                                     PieceLimits first, PieceLimits later);
+                                     PieceLimits first, PieceLimits later,
+                                     const EntryCost& cost = {});
 
 // Appends text as RTF text: the RTF specials escaped, CR LF (or a lone CR or LF) as a
 // paragraph mark, bytes outside printable ASCII by their hexadecimal code.

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -29,10 +30,31 @@ constexpr rules::PieceLimits FirstPiece{8 * 1024, 400};
 constexpr rules::PieceLimits LaterPieces{32 * 1024, 1500};
 
 // With the Arabic, shaping the Arabic lines costs most of the time (Wine shapes Amiri Quran
-// some 17 times slower than Arial): the first piece, about three verses, fills the first
-// screen; the later ones, some twenty verses, stay within a tenth of a second.
+// some 17 times slower than Arial), and Wine shapes a paragraph again from every line break
+// to its end, so an Arabic line costs with the square of its length. Measured here
+// (ArabicBench --pieces, the window at its first size, some 3,400 pieces of surah views and
+// searches), the view takes a later piece in 6 ms plus 0.062 ms per thousand squared UTF-16
+// units of every drawn Arabic line, about 0.1 ms per entry, 0.001 ms per character of its lines
+// and 0.014 ms per bold run, and 3.5 ms more per million characters already in the view.
+// Cut by the length of the translation, as without the Arabic, pieces took 45 ms at the end
+// of the book and 100 to 150 ms in surahs 2 to 5, whose verses are long. So the later pieces
+// are cut by that cost, counted in 1/40 ms, to 1800 (45 ms): with the fixed cost of a piece
+// (the repaint after it and the look at the queue, 20 to 30 ms) the window answers within
+// about 100 ms, except while 2:282 goes in (1,189 units of Arabic, 85 to 90 ms on its own; an
+// entry is never split). They do not grow with the view: the fixed cost does, from about 25 to
+// about 35 ms over the whole book, but larger pieces late in a long result would cost more
+// waiting than the seconds they save. The first piece, about three verses, fills the first
+// screen.
 constexpr rules::PieceLimits FirstArabicPiece{600, 400};
-constexpr rules::PieceLimits LaterArabicPieces{4 * 1024, 1500};
+constexpr std::size_t Unbounded = std::numeric_limits<std::size_t>::max();
+constexpr rules::PieceLimits LaterArabicPieces{Unbounded, Unbounded, 1800};
+
+// The cost of the entry [textBegin, textEnd) with runs bold runs, in 1/40 ms, as above.
+std::size_t arabicEntryCost(const rules::ArabicLayout& layout, std::size_t textBegin,
+                            std::size_t textEnd, std::size_t runs) {
+    const std::size_t arabic = layout.entries()[layout.entryAtText(textBegin)].arabicLength;
+    return arabic * arabic / 400 + (textEnd - textBegin) / 25 + runs / 2 + 4;
+}
 
 // The Arabic is drawn at 21 points (28 pixels): see the design notes.
 constexpr int ArabicHalfPoints = 42;
@@ -85,11 +107,18 @@ bool MainWindow::ShowText(ShownText content, const ViewAnchor* anchor, std::size
         return true;
     }
 
-    if (arabicShown)
+    std::vector<rules::TextPiece> pieces;
+    if (arabicShown) {
         arabicLayout = std::make_unique<rules::ArabicLayout>(text, *arabic, shaperInUse());
-    const std::vector<rules::TextPiece> pieces =
-        arabicShown ? rules::CutIntoPieces(text, shownText.bold, FirstArabicPiece, LaterArabicPieces)
-                    : rules::CutIntoPieces(text, shownText.bold, FirstPiece, LaterPieces);
+        const rules::ArabicLayout& layout = *arabicLayout;
+        const auto cost = [&layout](std::size_t begin, std::size_t end, std::size_t runs) {
+            return arabicEntryCost(layout, begin, end, runs);
+        };
+        pieces =
+            rules::CutIntoPieces(text, shownText.bold, FirstArabicPiece, LaterArabicPieces, cost);
+    } else {
+        pieces = rules::CutIntoPieces(text, shownText.bold, FirstPiece, LaterPieces);
+    }
     if (pieces.empty()) {
         view.setText("");
         if (!view.handle())
