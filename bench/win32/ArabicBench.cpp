@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "bench/win32/ChildMeasure.h"
+#include "bench/win32/MainWindowRun.h"
 #include "corpus/FastStrList.h"
 #include "corpus/LoadCorpus.h"
 #include "reader/ArabicLayout.h"
@@ -53,23 +54,7 @@ using bench::PumpWatch;
 using bench::quoted;
 using bench::spread;
 
-MainWindow* limitedWindow = nullptr;
-
-// Runs in a pump once the limit is over: stops the work as a close would.
-void CALLBACK stopAtLimit(HWND, UINT, UINT_PTR, DWORD) {
-    if (limitedWindow)
-        limitedWindow->closing = true;
-}
-
-struct Window {
-    MainWindow* w = nullptr;
-    std::unique_ptr<Form> form;
-    Window() {
-        form = CreateMainWindow(w, nullptr);
-        form->show();
-        Application::processMessages();
-    }
-};
+using Window = bench::MainWindowRun;
 
 // The end of the view's first paint once its content has been replaced.
 class FirstScreen {
@@ -283,9 +268,7 @@ int referenceHere(MainWindow* w, const std::string& text, const std::vector<rule
 // Times work from its start: prints "ms firstScreen stretch peak" and the note.
 template <typename Work>
 int timeHere(MainWindow* w, double limitSeconds, Work work) {
-    limitedWindow = w;
-    const UINT_PTR limit =
-        SetTimer(nullptr, 0, static_cast<UINT>(limitSeconds * 1000), stopAtLimit);
+    const bench::TimeLimit limit(w, limitSeconds);
     std::unique_ptr<PieceLog> pieceLog = logPieces ? std::make_unique<PieceLog>() : nullptr;
     FirstScreen screen(*w->ReadingView);
     const double start = nowMs();
@@ -300,8 +283,6 @@ int timeHere(MainWindow* w, double limitSeconds, Work work) {
     if (pieceLog)
         pieceLog->print(start, end);
     KillTimer(nullptr, probe);
-    KillTimer(nullptr, limit);
-    limitedWindow = nullptr;
     std::printf("%.1f %.1f %.1f %.1f %s%s\n", end - start, screen.at() - start, watch.longestGap,
                 peakWorkingSetMb(), w->CountLabel->caption().c_str(),
                 w->closing ? "  (stopped at the limit)" : "");

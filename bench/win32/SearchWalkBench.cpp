@@ -25,6 +25,7 @@
 #include <vector>
 
 #include "bench/win32/ChildMeasure.h"
+#include "bench/win32/MainWindowRun.h"
 #include "corpus/FastStrList.h"
 #include "reader/SearchScan.h"
 #include "reader/ViewText.h"
@@ -45,23 +46,7 @@ using bench::PumpWatch;
 using bench::quoted;
 using bench::spread;
 
-MainWindow* limitedWindow = nullptr;
-
-// Runs in a pump of the search once the limit is over: stops it as a close would.
-void CALLBACK stopAtLimit(HWND, UINT, UINT_PTR, DWORD) {
-    if (limitedWindow)
-        limitedWindow->closing = true;
-}
-
-struct Window {
-    MainWindow* w = nullptr;
-    std::unique_ptr<Form> form;
-    Window() {
-        form = CreateMainWindow(w, nullptr);
-        form->show();
-        Application::processMessages();
-    }
-};
+using Window = bench::MainWindowRun;
 
 // One measurement in this process; prints "ms stretch peak label".
 int measureHere(const std::string& text, bool wholeWord, bool bold, bool reference,
@@ -84,9 +69,7 @@ int measureHere(const std::string& text, bool wholeWord, bool bold, bool referen
     }
 
     SetWindowTextA(w->SearchBox->handle(), text.c_str());
-    limitedWindow = w;
-    const UINT_PTR limit =
-        SetTimer(nullptr, 0, static_cast<UINT>(limitSeconds * 1000), stopAtLimit);
+    const bench::TimeLimit limit(w, limitSeconds);
     const double start = nowMs();
     PumpWatch watch(start);
     const UINT_PTR probe = SetTimer(nullptr, 0, PumpProbeMs, PumpWatch::delivered);
@@ -94,8 +77,6 @@ int measureHere(const std::string& text, bool wholeWord, bool bold, bool referen
     const double end = nowMs();
     watch.seen(end);
     KillTimer(nullptr, probe);
-    KillTimer(nullptr, limit);
-    limitedWindow = nullptr;
     std::printf("%.1f %.1f %.1f %s%s\n", end - start, watch.longestGap, peakWorkingSetMb(),
                 w->CountLabel->caption().c_str(), w->closing ? "  (stopped at the limit)" : "");
     return 0;
