@@ -68,6 +68,22 @@ TEST_F(RichViewPiecesTest, AddingKeepsTheReadersPlaceAndSelection) {
     EXPECT_FALSE(GetWindowLongA(view.handle(), GWL_STYLE) & WS_VISIBLE);
 }
 
+// Past 65,535 pixels the control reports its scroll position scaled down to 16 bits; the
+// place must come back in pixels, or every added document moves the reader up.
+TEST_F(RichViewPiecesTest, AddingKeepsTheReadersPlaceDeepInATallText) {
+    view.setRtf(documentOf(0, 3000, true));
+    ShowWindow(view.handle(), SW_SHOWNA);
+    SendMessageA(view.handle(), EM_LINESCROLL, 0, 5000);
+    const LRESULT firstLine = SendMessageA(view.handle(), EM_GETFIRSTVISIBLELINE, 0, 0);
+    POINTL start{0, 0};
+    SendMessageA(view.handle(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&start), 0);
+    ASSERT_LT(start.y, -65535) << "not scrolled far enough to test this";
+
+    view.appendRtf(documentOf(3000, 100));
+    view.appendRtf(documentOf(3100, 100));
+    EXPECT_EQ(SendMessageA(view.handle(), EM_GETFIRSTVISIBLELINE, 0, 0), firstLine);
+}
+
 TEST_F(RichViewPiecesTest, NothingAddedCanBeUndone) {
     view.setRtf(documentOf(0, 2, true));
     view.appendRtf(documentOf(2, 2));
