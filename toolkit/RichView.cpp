@@ -207,6 +207,8 @@ bool RichView::setRtf(std::string_view rtf) {
         CHARRANGE start{0, 0};
         send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&start));
         streamFromMemory(rtf, SF_RTF | SFF_SELECTION);
+        // Inserting left the caret at the document's end; a new content starts at its start.
+        send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&start));
     } else {
         streamFromMemory(rtf, SF_RTF);
     }
@@ -304,6 +306,10 @@ bool RichView::replaceWithFreshWindow(std::string_view data, StreamFormat stream
     if (!streamFromMemory(data, flags) && streamFormat == StreamFormat::Text) {
         std::string copy(data);
         SetWindowTextA(fresh, copy.c_str());
+    }
+    if (flags & SFF_SELECTION) {
+        CHARRANGE start{0, 0};
+        send(EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&start));
     }
     if (style & WS_VISIBLE) {
         ShowWindow(fresh, SW_SHOWNA);

@@ -93,3 +93,19 @@ TEST_F(RichViewPiecesTest, NothingAddedCanBeUndone) {
 }
 
 }  // namespace
+
+// A replaced content is read from its start, as the reader sees it: text asked for before
+// the rest arrives (a citation of the verse at the caret) must not come from where the
+// first document happened to end.
+TEST_F(RichViewPiecesTest, AReplacedContentHasTheCaretAtItsStartInEitherWindow) {
+    for (const bool unicode : {false, true}) {
+        ASSERT_TRUE(view.setUnicode(unicode));
+        for (const int lines : {20, 1000}) {  // small, and large enough for a fresh window
+            CHARRANGE elsewhere{30, 30};
+            SendMessageA(view.handle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&elsewhere));
+            ASSERT_TRUE(view.setRtf(documentOf(0, lines, true)));
+            EXPECT_EQ(view.getSelection().cpMin, 0) << "unicode " << unicode << ", " << lines;
+            EXPECT_EQ(view.getSelection().cpMax, 0) << "unicode " << unicode << ", " << lines;
+        }
+    }
+}
