@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # Runs the native benchmarks on the packed translation made by the Windows build
 # (bzip2 -9 of resources/quran_id.txt): unpack+split against bzip2 -dc, with their ratio.
+#   scripts/bench.sh [build folder] [win32|win64]
 set -euo pipefail
 build="${1:-build}"
+export NURVELA_WINE_ARCH="${2:-win32}"
 here=$(cd "$(dirname "$0")/.." && pwd)
-packed="$here/$build/win32/resources/quran_id.txt.bz2"
+tree="$here/$build/$NURVELA_WINE_ARCH"
+packed="$tree/resources/quran_id.txt.bz2"
 if [ ! -f "$packed" ]; then
-    echo "bench: $packed is missing (make win32 packs it)" >&2
+    echo "bench: $packed is missing (make $NURVELA_WINE_ARCH packs it)" >&2
     exit 1
 fi
 colour=false
@@ -22,12 +25,14 @@ if [ -t 1 ]; then colour=true; fi
 # unpacking, and surah 2 and the searches for "yang" and "a" from the click or Enter to the
 # first screen and to the end, against the same Arabic and translation streamed in one call;
 # and the start-up against a program that only shows an empty window.
-win="$here/$build/win32/bench/win32"
+case $NURVELA_WINE_ARCH in win32) what=32-bit ;; *) what=64-bit ;; esac
+echo "bench: the Windows figures are the $what build's ($build/$NURVELA_WINE_ARCH)"
+win="$tree/bench/win32"
 "$here/scripts/wine-prefix.sh"
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "
     '$here/scripts/wine-run.sh' '$win/RichViewBench.exe' 'Z:$here/resources/quran_id.txt'
     '$here/scripts/wine-run.sh' '$win/SearchWalkBench.exe' --runs=3
     '$here/scripts/wine-run.sh' '$win/ArabicBench.exe' --runs=3
-    '$here/scripts/wine-run.sh' '$win/StartupBench.exe' 'Z:$here/$build/win32/app/nurvela.exe' \
+    '$here/scripts/wine-run.sh' '$win/StartupBench.exe' 'Z:$tree/app/nurvela.exe' \
         'Z:$win/StartupReference.exe' 9
 "

@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Starts the reader. With a display it runs there; without one it runs under Xvfb,
 # saves a screenshot of the main window after start-up and closes the reader.
+#   scripts/run.sh [build folder] [win32|win64]
 set -euo pipefail
 build="${1:-build}"
+export NURVELA_WINE_ARCH="${2:-win32}"
 here=$(cd "$(dirname "$0")/.." && pwd)
-exe="$here/$build/win32/app/nurvela.exe"
+exe="$here/$build/$NURVELA_WINE_ARCH/app/nurvela.exe"
+case $NURVELA_WINE_ARCH in win32) what=32-bit ;; *) what=64-bit ;; esac
+echo "run: the $what program, $build/$NURVELA_WINE_ARCH/app/nurvela.exe"
 "$here/scripts/wine-prefix.sh"
 if [ -n "${DISPLAY:-}" ]; then
     exec "$here/scripts/wine-run.sh" "$exe"

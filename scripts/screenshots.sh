@@ -4,20 +4,27 @@
 # it, opens "Ke Ayat" with Ctrl+G and saves it, shows the Arabic with Ctrl+Shift+A and saves
 # the main window again, then closes them all. Writes docs/main-window.png,
 # docs/about-window.png, docs/goto-verse.png and docs/arabic-view.png.
-#   scripts/screenshots.sh [build folder] [search word]
+#   scripts/screenshots.sh [build folder] [win32|win64] [search word]
+# The 32-bit program is the one pictured where it runs; the 64-bit one looks the same.
 set -euo pipefail
 build="${1:-build}"
-word="${2:-sabar}"
+export NURVELA_WINE_ARCH="${2:-win32}"
+word="${3:-sabar}"
 here=$(cd "$(dirname "$0")/.." && pwd)
-exe="$here/$build/win32/app/nurvela.exe"
-driver="$here/$build/screenshot-driver.exe"
+exe="$here/$build/$NURVELA_WINE_ARCH/app/nurvela.exe"
+driver="$here/$build/screenshot-driver-$NURVELA_WINE_ARCH.exe"
 
 if [ -z "${NURVELA_IN_XVFB:-}" ]; then
+    case $NURVELA_WINE_ARCH in
+        win32) what=32-bit compiler=i686-w64-mingw32-g++-posix ;;
+        *) what=64-bit compiler=x86_64-w64-mingw32-g++-posix ;;
+    esac
+    echo "screenshots: the $what program, $build/$NURVELA_WINE_ARCH/app/nurvela.exe"
     "$here/scripts/wine-prefix.sh"
-    # The driver is a few lines of Win32; rebuilt only when its source changed.
+    # The driver is a few lines of Win32, built for the same Wine; rebuilt only when its
+    # source changed.
     if [ ! -f "$driver" ] || [ "$here/tools/screenshot-driver.cpp" -nt "$driver" ]; then
-        i686-w64-mingw32-g++-posix -std=c++20 -O2 -static -o "$driver" \
-            "$here/tools/screenshot-driver.cpp" -luser32
+        $compiler -std=c++20 -O2 -static -o "$driver" "$here/tools/screenshot-driver.cpp" -luser32
     fi
     NURVELA_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi

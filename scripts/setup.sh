@@ -7,7 +7,7 @@ need_update=0
 SUDO=""
 if [ "$(id -u)" != 0 ]; then SUDO="sudo"; fi
 
-# 32-bit packages for Wine.
+# 32-bit packages for Wine's 32-bit loader.
 if ! dpkg --print-foreign-architectures | grep -qx i386; then
     $SUDO dpkg --add-architecture i386
     need_update=1
@@ -27,11 +27,16 @@ fi
 
 packages=(
     cmake make ninja-build g++ pkg-config
+    # The two Windows builds: the 32-bit program and the 64-bit one beside it.
     g++-mingw-w64-i686-posix gcc-mingw-w64-i686-posix binutils-mingw-w64-i686
+    g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     libbz2-dev bzip2 dpkg-dev
     googletest libgtest-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    wine wine32:i386 xvfb xauth x11-utils imagemagick fonts-liberation
+    # Wine for each build: wine32 runs the 32-bit program, wine64 the 64-bit one (and is the
+    # only one that runs on a machine without 32-bit code; the scripts call each loader by its
+    # path, so installing both is harmless there).
+    wine wine32:i386 wine64 xvfb xauth x11-utils imagemagick fonts-liberation
     python3 zip
     # The Arabic font the program embeds, and hb-shape, with which a test proves that the
     # font draws every verse as the program shows it.
