@@ -15,6 +15,15 @@ constexpr char16_t FathaWithTwoDots = 0x065E;  // the package's open dammatan
 constexpr char16_t SuperscriptAlef = 0x0670;
 constexpr char16_t SmallHighYeh = 0x06E7;
 constexpr char16_t OpenDammatan = 0x08F1;
+constexpr char16_t ThinSpace = 0x2009;
+
+// The combining marks the text uses (vowels, shadda, sukun, superscript alef, Qur'anic
+// annotation signs; U+06E5 and U+06E6, the small waw and yeh, are letters).
+bool isMark(char16_t c) {
+    return (c >= 0x064B && c <= 0x065F) || c == 0x0670 || (c >= 0x06D6 && c <= 0x06DC) ||
+           (c >= 0x06DF && c <= 0x06E4) || c == 0x06E7 || c == 0x06E8 ||
+           (c >= 0x06EA && c <= 0x06ED) || (c >= 0x08F0 && c <= 0x08FF);
+}
 
 }  // namespace
 
@@ -35,6 +44,8 @@ DrawnArabic DrawArabic(std::u16string_view verse, ArabicShaper shaper) {
         } else if (wine && c == Alef && next == MaddahAbove) {
             drawn.text += AlefWithMaddaAbove;
             ++i;
+        } else if (wine && c == ThinSpace && isMark(next)) {
+            drawn.text += Tatweel;
         } else {
             drawn.text += c;
         }

@@ -28,6 +28,10 @@ enum class ArabicShaper { Standard, Wine };
 //   Wine leaves a gap after the pair. The other compositions of Arabic letters with hamza
 //   cannot occur in this text (its hamza above sits only on tatweel or a thin space, its
 //   hamza below only under yeh and waw, which have no composed form).
+// - U+2009 THIN SPACE right before a mark becomes U+0640 TATWEEL, the stroke that carries
+//   the marks: Wine's shaper puts the marks after a thin space at the start of a run of their
+//   own and then reads the glyph before that run (2:72, the one such place in the text;
+//   the 64-bit Wine crashed there, the 32-bit one placed the marks on whatever it read).
 struct DrawnArabic {
     std::u16string text;
     // source[i] is the UTF-16 offset in the verse where the code units that became text[i]
