@@ -52,9 +52,13 @@ void Application::setTerminated(bool on) {
     state().terminated = on;
 }
 
+// The pumps take and dispatch messages in their Unicode form: a character typed into a
+// Unicode window (the search box) with a keyboard layout outside the ANSI code page reaches it
+// whole, where the ANSI form would have made it '?' on the way. An ANSI window still gets its
+// messages in ANSI form: the system converts them when it dispatches.
 void Application::processMessages() {
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             state().terminated = true;
             continue;
@@ -63,7 +67,7 @@ void Application::processMessages() {
             continue;
         }
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
 }
 

@@ -116,9 +116,9 @@ void Control::unbind() {
     }
     auto found = bindings().find(hwnd_);
     if (subclassed_ && found != bindings().end()) {
-        const auto current = reinterpret_cast<WNDPROC>(unicode_
-                                                           ? GetWindowLongPtrW(hwnd_, GWLP_WNDPROC)
-                                                           : GetWindowLongPtrA(hwnd_, GWLP_WNDPROC));
+        const auto current =
+            reinterpret_cast<WNDPROC>(unicode_ ? GetWindowLongPtrW(hwnd_, GWLP_WNDPROC)
+                                               : GetWindowLongPtrA(hwnd_, GWLP_WNDPROC));
         if (current == toolkitSubclassProc) {
             const auto original = reinterpret_cast<LONG_PTR>(found->second.original);
             if (unicode_) {
@@ -173,13 +173,26 @@ void Control::createOwnWindow(DWORD style, DWORD exStyle, HWND parentOrOwner) {
     }
 }
 
-void Control::createStockWindow(const char* className, DWORD style, DWORD exStyle) {
+void Control::createStockWindow(const char* className, DWORD style, DWORD exStyle, bool unicode) {
     ownClass_ = false;
     HWND parentWindow = parent_ ? parent_->hwnd_ : nullptr;
     auto id = reinterpret_cast<HMENU>(static_cast<UINT_PTR>(parent_ ? parent_->nextChildId_++ : 0));
-    HWND hwnd =
-        CreateWindowExA(exStyle, className, caption_.c_str(), style | WS_CHILD, left_, top_, width_,
-                        height_, parentWindow, id, Application::instance(), nullptr);
+    HWND hwnd = nullptr;
+    if (unicode) {
+        const auto wide = [](const std::string& ansi) {
+            std::wstring text(ansi.size(), L'\0');
+            const int n = MultiByteToWideChar(CP_ACP, 0, ansi.data(), static_cast<int>(ansi.size()),
+                                              text.data(), static_cast<int>(text.size()));
+            text.resize(static_cast<std::size_t>(std::max(n, 0)));
+            return text;
+        };
+        hwnd = CreateWindowExW(exStyle, wide(className).c_str(), wide(caption_).c_str(),
+                               style | WS_CHILD, left_, top_, width_, height_, parentWindow, id,
+                               Application::instance(), nullptr);
+    } else {
+        hwnd = CreateWindowExA(exStyle, className, caption_.c_str(), style | WS_CHILD, left_, top_,
+                               width_, height_, parentWindow, id, Application::instance(), nullptr);
+    }
     if (hwnd) {
         attachWindow(hwnd);
     }
@@ -193,9 +206,9 @@ void Control::attachWindow(HWND hwnd) {
     // lost.
     unicode_ = IsWindowUnicode(hwnd) != FALSE;
     const auto subclass = reinterpret_cast<LONG_PTR>(toolkitSubclassProc);
-    originalProc_ = reinterpret_cast<WNDPROC>(unicode_
-                                                  ? SetWindowLongPtrW(hwnd, GWLP_WNDPROC, subclass)
-                                                  : SetWindowLongPtrA(hwnd, GWLP_WNDPROC, subclass));
+    originalProc_ =
+        reinterpret_cast<WNDPROC>(unicode_ ? SetWindowLongPtrW(hwnd, GWLP_WNDPROC, subclass)
+                                           : SetWindowLongPtrA(hwnd, GWLP_WNDPROC, subclass));
     bindings()[hwnd].original = originalProc_;
     bindings()[hwnd].unicode = unicode_;
     subclassed_ = originalProc_ != nullptr;

@@ -114,8 +114,9 @@ protected:
     // A window of the toolkit's own class; messages reach handleMessage from WM_NCCREATE on.
     void createOwnWindow(DWORD style, DWORD exStyle, HWND parentOrOwner);
     // A window of a system class (BUTTON, EDIT, ...) as child of the parent, subclassed so
-    // its messages reach handleMessage.
-    void createStockWindow(const char* className, DWORD style, DWORD exStyle);
+    // its messages reach handleMessage. unicode: the window of the class's Unicode form, which
+    // holds and takes any character (the caption is converted from the ANSI code page).
+    void createStockWindow(const char* className, DWORD style, DWORD exStyle, bool unicode = false);
     // Binds an already created stock window (child of the parent) to this object; a window
     // of a Unicode class stays one.
     void attachWindow(HWND hwnd);

@@ -8,11 +8,20 @@
 
 class EditBox : public Control {
 public:
-    explicit EditBox(Control& parent, const std::string& text = {});
+    // Ansi: the box holds text of the ANSI code page, like every other control. Unicode: the
+    // box of the class's Unicode form, which takes any character typed with any keyboard
+    // layout or pasted (the search box, where Arabic is typed); text() gives its ANSI form.
+    enum class Characters { Ansi, Unicode };
 
-    // What the box shows now, typing included. (caption() is the text the program set last.)
+    explicit EditBox(Control& parent, const std::string& text = {},
+                     Characters characters = Characters::Ansi);
+
+    // What the box shows now, typing included, in the ANSI code page: a character outside it
+    // comes out as '?'. (caption() is the text the program set last.)
     std::string text() const;
     void setText(const std::string& text) { setCaption(text); }
+    // What the box shows now, every character as it is.
+    std::wstring unicodeText() const;
     // Selects the whole text, so that typing replaces it.
     void selectAll();
 

@@ -118,7 +118,8 @@ void Form::showModal() {
     show();
     MSG msg;
     while (!modalDone_ && handle()) {
-        BOOL got = GetMessageA(&msg, nullptr, 0, 0);
+        // In Unicode form, like Application::processMessages, for the same reason.
+        BOOL got = GetMessageW(&msg, nullptr, 0, 0);
         if (got == 0) {
             PostQuitMessage(static_cast<int>(msg.wParam));
             break;
@@ -130,7 +131,7 @@ void Form::showModal() {
             continue;
         }
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
     modal_ = false;
     // The owner takes input again before this form disappears, so it is the one activated.

@@ -126,7 +126,8 @@ std::unique_ptr<Form> CreateMainWindow(MainWindow*& place, Form* parent) {
     w.HeaderPanel->setColour(ColourBtnFace);
 
     // 8. The search box: one-pixel flat border, scrolling sideways as the text grows.
-    w.SearchBox = &w.HeaderPanel->add<EditBox>();
+    // Unicode: Arabic is typed or pasted here.
+    w.SearchBox = &w.HeaderPanel->add<EditBox>("", EditBox::Characters::Unicode);
     w.SearchBox->setBounds(8, 8, 145, 22);
     w.SearchBox->setEdge3D(false);
     w.SearchBox->setCaption("Muhammad");

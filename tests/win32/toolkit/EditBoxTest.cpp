@@ -1,10 +1,12 @@
 // The single-line edit box: keys, text, border and colours, on a real window.
 #include "tests/win32/toolkit/WindowGeometry.h"
+#include "toolkit/Application.h"
 #include "toolkit/EditBox.h"
 #include "toolkit/Form.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <vector>
 
 namespace {
@@ -57,6 +59,31 @@ TEST(EditBox, TheSlotSeesEveryKeyAndTheBoxStillProcessesIt) {
     EXPECT_EQ(host.box->text(), "Muhammad!");
     // The program's text and what the user typed are both read back.
     EXPECT_EQ(host.box->caption(), "Muhammad");
+}
+
+// Arabic typed with an Arabic keyboard layout arrives as posted characters, and pasted text
+// as a Unicode text: the Unicode box holds both whole, through the application's own pump, and
+// gives the ANSI form of what it holds where Latin text is wanted.
+TEST(EditBox, AUnicodeBoxTakesArabicTypedThroughThePumpOrPasted) {
+    Form form;
+    form.setClientSize(300, 100);
+    EditBox& box = form.add<EditBox>("", EditBox::Characters::Unicode);
+    form.show();
+    box.setFocus();
+    EXPECT_TRUE(IsWindowUnicode(box.handle()));
+    for (const wchar_t c : std::wstring(L"\u0627\u0644\u0644\u0647")) {
+        PostMessageW(box.handle(), WM_CHAR, c, 1);
+    }
+    Application::processMessages();
+    EXPECT_EQ(box.unicodeText(), L"\u0627\u0644\u0644\u0647");
+    EXPECT_EQ(box.text(), "????");
+    SendMessageW(box.handle(), EM_REPLACESEL, TRUE,
+                 reinterpret_cast<LPARAM>(L" \u0671\u0644\u0631\u064e\u0651 sabar"));
+    EXPECT_EQ(box.unicodeText(), L"\u0627\u0644\u0644\u0647 \u0671\u0644\u0631\u064e\u0651 sabar");
+    // Latin text reads back as it always did.
+    box.setText("Muhammad \xE9");
+    EXPECT_EQ(box.text(), "Muhammad \xE9");
+    EXPECT_EQ(box.unicodeText(), L"Muhammad \u00E9");
 }
 
 TEST(EditBox, ASlotThatClearsTheKeyKeepsItFromTheBox) {
