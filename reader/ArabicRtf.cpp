@@ -45,13 +45,28 @@ ArabicRtfWriter::ArabicRtfWriter(const ArabicStyle& style) : style_(style) {
     out_ += '\n';
 }
 
-void ArabicRtfWriter::arabicParagraph(std::u16string_view arabic) {
+void ArabicRtfWriter::arabicParagraph(std::u16string_view arabic,
+                                      const std::vector<TextRun>& runs) {
     // The Arabic font and size only inside the group; the first letter reaches a little past
     // the right edge of its line, which the right indent leaves room for.
     out_ += "\\pard\\rtlpar\\qr\\ri90{\\rtlch\\f1\\fs";
     appendNumber(out_, style_.arabicHalfPoints);
     out_ += ' ';
-    appendUnicode(out_, arabic);
+    // Bold is given both ways: \b for readers that apply it to any text, \ab for those that
+    // keep the weight of right-to-left text apart.
+    std::size_t at = 0;
+    for (const TextRun& run : runs) {
+        const std::size_t begin = std::clamp(run.begin, at, arabic.size());
+        const std::size_t end = std::clamp(run.end, begin, arabic.size());
+        if (begin >= end)
+            continue;
+        appendUnicode(out_, arabic.substr(at, begin - at));
+        out_ += "\\b\\ab ";
+        appendUnicode(out_, arabic.substr(begin, end - begin));
+        out_ += "\\b0\\ab0 ";
+        at = end;
+    }
+    appendUnicode(out_, arabic.substr(at));
     out_ += "}\\par\n";
 }
 
@@ -92,16 +107,26 @@ std::string ArabicRtfWriter::finish(bool keepLastMark) {
 
 std::string ArabicPieceRtf(const ArabicLayout& layout, const TextPiece& piece,
                            const std::vector<TextRun>& runs, const ArabicStyle& style,
-                           ArabicForm form) {
+                           ArabicForm form, const ArabicMarks* arabicMarks) {
     ArabicRtfWriter rtf(style);
     const auto& entries = layout.entries();
     std::size_t nextRun = piece.firstRun;
     std::vector<TextRun> lineRuns;
+    const std::vector<TextRun> noRuns;
     for (std::size_t i = entries.empty() ? 0 : layout.entryAtText(piece.begin);
          i < entries.size() && entries[i].textBegin < piece.end; ++i) {
         const ArabicEntry& entry = entries[i];
-        if (entry.hasArabic())
-            rtf.arabicParagraph(form == ArabicForm::Source ? layout.verse(i) : layout.drawn(i).text);
+        if (entry.hasArabic()) {
+            const auto marked =
+                arabicMarks ? arabicMarks->find(entry.corpusIndex) : ArabicMarks::const_iterator{};
+            const bool bold = arabicMarks && marked != arabicMarks->end();
+            if (form == ArabicForm::Source) {
+                rtf.arabicParagraph(layout.verse(i), bold ? marked->second : noRuns);
+            } else {
+                const DrawnArabic drawn = layout.drawn(i);
+                rtf.arabicParagraph(drawn.text, bold ? DrawnRuns(drawn, marked->second) : noRuns);
+            }
+        }
         const std::size_t lineEnd = entry.textBegin + entry.lineLength;
         lineRuns.clear();
         while (nextRun < runs.size() && runs[nextRun].end <= entry.textBegin)

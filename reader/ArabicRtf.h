@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "reader/ArabicLayout.h"
+#include "reader/ArabicMarks.h"
 #include "reader/MarkedRtf.h"
 #include "reader/Occurrences.h"
 
@@ -31,7 +32,8 @@ enum class ArabicForm { Drawn, Source };
 class ArabicRtfWriter {
 public:
     explicit ArabicRtfWriter(const ArabicStyle& style);
-    void arabicParagraph(std::u16string_view arabic);
+    // An Arabic line with the parts covered by runs (positions in arabic) bold.
+    void arabicParagraph(std::u16string_view arabic, const std::vector<TextRun>& runs = {});
     // A line of the view text (printable ASCII) with the parts covered by runs bold; run
     // positions count from the start of the line.
     void lineParagraph(std::string_view line, const std::vector<TextRun>& runs = {});
@@ -47,10 +49,11 @@ private:
 };
 
 // The entries of piece (cut from the layout's text by CutIntoPieces) as one document: for
-// every verse line its Arabic line, then the line with the parts covered by runs (positions
-// in the layout's text) bold, then an empty line; a line without a verse and its empty line.
+// every verse line its Arabic line, with what arabicMarks (when given) holds for its verse
+// bold, then the line with the parts covered by runs (positions in the layout's text) bold,
+// then an empty line; a line without a verse and its empty line.
 std::string ArabicPieceRtf(const ArabicLayout& layout, const TextPiece& piece,
                            const std::vector<TextRun>& runs, const ArabicStyle& style,
-                           ArabicForm form);
+                           ArabicForm form, const ArabicMarks* arabicMarks = nullptr);
 
 }  // namespace rules
