@@ -7,6 +7,8 @@ Form::Form(Form* owner, const std::string& caption) : Control(nullptr), owner_(o
     setCaption(caption);
     setBounds(0, 0, 320, 240);
     createOwnWindow(WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, owner ? owner->handle() : nullptr);
+    // The controls are made at the DPI of the monitor the window is on.
+    setOwnDpi(scaling::ofWindow(handle()));
 }
 
 Form::~Form() {
@@ -43,8 +45,8 @@ void Form::setClientSize(int width, int height) {
         return;
     }
     RECT r{0, 0, width, height};
-    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(handle(), GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongA(handle(), GWL_EXSTYLE)));
+    scaling::adjustWindowRect(r, static_cast<DWORD>(GetWindowLongA(handle(), GWL_STYLE)),
+                              static_cast<DWORD>(GetWindowLongA(handle(), GWL_EXSTYLE)), dpi());
     setSize(r.right - r.left, r.bottom - r.top);
 }
 
@@ -52,8 +54,8 @@ void Form::styleChanged() {
     // The client rectangle still has its old size until the frame is recomputed.
     RECT client = clientRect();
     RECT r = client;
-    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(handle(), GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongA(handle(), GWL_EXSTYLE)));
+    scaling::adjustWindowRect(r, static_cast<DWORD>(GetWindowLongA(handle(), GWL_STYLE)),
+                              static_cast<DWORD>(GetWindowLongA(handle(), GWL_EXSTYLE)), dpi());
     SetWindowPos(handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     invalidate();
@@ -76,6 +78,24 @@ void Form::centreOnScreen() {
     int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     setPosition(floorHalf(screenWidth - width()), floorHalf(screenHeight - height()));
+}
+
+void Form::keepInWorkArea() {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!handle() ||
+        !GetMonitorInfoA(MonitorFromWindow(handle(), MONITOR_DEFAULTTONEAREST), &monitor)) {
+        return;
+    }
+    const RECT& area = monitor.rcWork;
+    const int width = std::min<int>(this->width(), area.right - area.left);
+    const int height = std::min<int>(this->height(), area.bottom - area.top);
+    const int left = std::clamp<int>(this->left(), area.left, area.right - width);
+    const int top = std::clamp<int>(this->top(), area.top, area.bottom - height);
+    if (left != this->left() || top != this->top() || width != this->width() ||
+        height != this->height()) {
+        setBounds(left, top, width, height);
+    }
 }
 
 void Form::setIcon(HICON icon) {
@@ -198,6 +218,20 @@ LRESULT Form::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
+        case WM_NCCREATE:
+            // Windows 10 before its per-monitor mode v2 draws the frame at the system's DPI
+            // unless asked; later versions and older ones ignore this.
+            scaling::scaleNonClientArea(handle());
+            break;
+        case scaling::ChangedMessage: {
+            fire(onDpiChanging, *this);
+            rescale(LOWORD(wParam));
+            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+            setBounds(suggested.left, suggested.top, suggested.right - suggested.left,
+                      suggested.bottom - suggested.top);
+            fire(onDpiChange, *this);
+            return 0;
+        }
         case WM_ENDSESSION:
             if (wParam && Application::mainForm() == this) {
                 Application::endSession();

@@ -13,7 +13,7 @@ public:
     bool transparent() const { return transparent_; }
     void setTransparent(bool on);
 
-    SIZE autoSizeExtra() const override { return SIZE{1, 1}; }
+    SIZE autoSizeExtra() const override { return SIZE{scaled(1), scaled(1)}; }
     void paintBackground(HDC dc) override;
 
 protected:
