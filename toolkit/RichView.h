@@ -69,6 +69,13 @@ public:
     // Shrinks the formatting rectangle the control reports now by margin on every side.
     void insetFormatRect(int margin);
 
+    // The size the text is drawn at, in percent of its own (100: as its character format
+    // says). The character format does not change: what is copied or saved keeps its size.
+    // The control lays the whole content out again at once, which takes time with its
+    // length: empty the view first where the content is long and will be shown again anyway.
+    void setZoom(int percent);
+    int zoom() const { return zoomPercent_; }
+
     // Scrolls the line that holds position to the top of the view, as far as the view can
     // scroll (the last lines of a text cannot come first).
     void scrollToTop(int position);
@@ -115,6 +122,7 @@ protected:
     bool reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void windowDestroyed() override;
     void fontApplied() override;
+    void dpiChanged(int oldDpi) override;
 
 private:
     static DWORD CALLBACK readCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* done);
@@ -130,8 +138,14 @@ private:
     int verticalScroll() const;
     // The top of a position's character, in client coordinates.
     long positionY(int position) const;
-    // Font, event mask, text limit, background and margin onto the current window.
+    // Font, event mask, text limit, background, zoom and margin onto the current window.
     void applyWindowState();
+    // The control's zoom: the text size in percent, and the window's DPI over the one the
+    // control measures its character sizes with (the system's).
+    void applyZoom();
+    // The formatting rectangle's distance from each edge of the client area.
+    RECT margins() const;
+    void setMargins(const RECT& margins);
     // The font as the control's default and current character format, with a positive size.
     void applyDefaultCharFormat();
     // The fast way to a new content: a fresh window with this view's state, data streamed in.
