@@ -1,6 +1,9 @@
 #include "toolkit/Form.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/WheelRouting.h"
+
+#include <algorithm>
 
 Form::Form(Form* owner, const std::string& caption) : Control(nullptr), owner_(owner) {
     setChildMargin(0);
@@ -146,6 +149,7 @@ void Form::showModal() {
         if (got < 0) {
             break;
         }
+        routeWheelToPointer(msg);
         if (dispatchShortcut(msg)) {
             continue;
         }

@@ -684,6 +684,15 @@ bool RichView::saveToFile(const std::string& path, StreamFormat format, bool sel
 }
 
 LRESULT RichView::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_MOUSEWHEEL && (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) && onZoomWheel) {
+        wheelTurn_ += GET_WHEEL_DELTA_WPARAM(wParam);
+        const int steps = wheelTurn_ / WHEEL_DELTA;
+        wheelTurn_ %= WHEEL_DELTA;
+        if (steps != 0) {
+            fire(onZoomWheel, *this, steps);
+        }
+        return 0;
+    }
     if (onCopy) {
         const bool ctrlOnly = GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0;
         const bool copyKey = msg == WM_KEYDOWN && ctrlOnly && (wParam == 'C' || wParam == VK_INSERT);

@@ -31,6 +31,10 @@ public:
     // The user's copy in the view (Ctrl+C, Ctrl+Insert, WM_COPY). When set, it runs instead
     // of the control's own copy.
     std::function<void(Control& sender)> onCopy;
+    // The mouse wheel turned with Ctrl held over the view: steps is +1 for each notch away
+    // from the user, -1 for each towards (a fine wheel's turns are added up to whole notches).
+    // When set, it runs instead of the control's own zoom.
+    std::function<void(Control& sender, int steps)> onZoomWheel;
 
     RichView(Control& parent, Path path);
     ~RichView() override;
@@ -165,6 +169,9 @@ private:
     DWORD lastSaveError_ = 0;
     std::uint32_t contentGeneration_ = 0;
     bool unicode_ = false;
+    int zoomPercent_ = 100;
+    bool zoomed_ = false;  // the window has a zoom other than none
+    int wheelTurn_ = 0;    // of a fine wheel, not yet a whole notch
 };
 
 // Creates a view as a child of parent on the given creation path.

@@ -81,6 +81,20 @@ void wireEvents(MainWindow& w) {
     keys.add({'G', CtrlKey}, [&w] { w.GotoVerseCommand(); });
     keys.add({'C', CtrlKey | ShiftKey}, [&w] { w.CopyWithCitationCommand(); });
     keys.add({'A', CtrlKey | ShiftKey}, [&w] { w.ArabicCommand(); });
+    // The text size: Ctrl with "+" (with or without Shift, where "=" shares its key), "-" and
+    // "0", on the main keys and the keypad, and Ctrl with the wheel over the view.
+    for (unsigned shift : {NoModifier, ShiftKey}) {
+        keys.add({VK_OEM_PLUS, CtrlKey | shift}, [&w] { w.ZoomCommand(1); });
+    }
+    keys.add({VK_ADD, CtrlKey}, [&w] { w.ZoomCommand(1); });
+    keys.add({VK_OEM_MINUS, CtrlKey}, [&w] { w.ZoomCommand(-1); });
+    keys.add({VK_SUBTRACT, CtrlKey}, [&w] { w.ZoomCommand(-1); });
+    keys.add({'0', CtrlKey}, [&w] { w.ResetZoomCommand(); });
+    keys.add({VK_NUMPAD0, CtrlKey}, [&w] { w.ResetZoomCommand(); });
+    w.ReadingView->onZoomWheel = [&w](Control&, int steps) { w.ZoomCommand(steps); };
+    // A monitor of another DPI.
+    w.MainForm->onDpiChanging = [&w](Control&) { w.BeforeDpiChange(); };
+    w.MainForm->onDpiChange = [&w](Control&) { w.AfterDpiChange(); };
 }
 
 }  // namespace
@@ -202,6 +216,12 @@ std::unique_ptr<Form> CreateMainWindow(MainWindow*& place, Form* parent) {
         (*label)->setFontColour(White);
         (*label)->setTransparent(true);
     }
+    w.ZoomLabel = &w.StatusPanel->add<Label>();
+    w.ZoomLabel->setVisible(false);
+    w.ZoomLabel->setTop(px(4));
+    w.ZoomLabel->setAutoSize(true);
+    w.ZoomLabel->setFontColour(White);
+    w.ZoomLabel->setTransparent(true);
 
     // 22. The sunken frame around the toolbar and the reading view.
     w.ViewPanel = &w.BodyPanel->add<Panel>(PanelEdge::Lowered);
