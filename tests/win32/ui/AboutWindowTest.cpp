@@ -247,6 +247,9 @@ TEST_F(AboutWindowBuilt, ReadmeArrivesFormattedNotAsRtfSource) {
     EXPECT_EQ(text.find("\\par"), std::string::npos);
     EXPECT_LT(text.find("v1.5"), text.find("v1.0"));
     EXPECT_NE(text.find("CC BY-SA 4.0"), std::string::npos);
+    // The text size keys are explained.
+    EXPECT_NE(text.find("Ctrl+Plus"), std::string::npos);
+    EXPECT_NE(text.find("Ctrl+0 kembali ke 100%"), std::string::npos);
 
     EXPECT_TRUE(boldAt(view, view.findText("Sejarah Perkembangan", 0, false), 20));
     EXPECT_FALSE(boldAt(view, view.findText("menampilkan", 0, false), 11));
