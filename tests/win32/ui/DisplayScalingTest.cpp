@@ -20,6 +20,7 @@
 #include "toolkit/SwatchButton.h"
 #include "toolkit/Toolbar.h"
 #include "ui/UAbout.h"
+#include "ui/UGotoVerse.h"
 
 namespace {
 
@@ -154,6 +155,40 @@ TEST_F(DisplayScaling, TheAboutWindowFollowsToo) {
     EXPECT_EQ(view.top, band.top + band.height);
     EXPECT_EQ(view.width, band.width);
     EXPECT_EQ(fontOf(about->CloseButton->handle()).lfHeight, MulDiv(16, to, 96));
+}
+
+TEST_F(DisplayScaling, KeAyatIsLaidOutAtTheDpiOfItsWindowWithEveryCaptionInside) {
+    GotoVerseWindow* dialog = nullptr;
+    std::unique_ptr<Form> dialogForm = CreateGotoVerseWindow(dialog, *form, "2:255");
+    RECT client{};
+    GetClientRect(dialogForm->handle(), &client);
+    EXPECT_EQ(client.right, px(320));
+    EXPECT_EQ(client.bottom, px(132));
+    EXPECT_EQ(boxOf(dialog->HeaderBand->handle()), (Box{0, 0, px(320), px(48)}));
+    EXPECT_EQ(boxOf(dialog->ReferenceBox->handle()), (Box{px(12), px(60), px(296), px(22)}));
+    EXPECT_EQ(boxOf(dialog->OkButton->handle()), (Box{px(146), px(98), px(77), px(22)}));
+    EXPECT_EQ(boxOf(dialog->CancelButton->handle()), (Box{px(231), px(98), px(77), px(22)}));
+    EXPECT_EQ(fontOf(dialog->ReferenceBox->handle()).lfHeight, px(16));
+    // The two lines of the band fit it, one under the other, and are centred.
+    const Box title = boxOf(dialog->TitleLabel->handle());
+    const Box hint = boxOf(dialog->HintLabel->handle());
+    EXPECT_EQ(title.top, px(5));
+    EXPECT_EQ(hint.top, px(24));
+    EXPECT_LE(title.top + title.height, hint.top);
+    EXPECT_LE(hint.top + hint.height, px(48) - px(4));
+    EXPECT_LE(hint.width, px(320));
+    EXPECT_EQ(hint.left, (px(320) - hint.width) / 2);
+    for (PushButton* button : {dialog->OkButton, dialog->CancelButton}) {
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, button->fontHandle());
+        SIZE text{};
+        GetTextExtentPoint32A(dc, button->caption().c_str(),
+                              static_cast<int>(button->caption().size()), &text);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        EXPECT_LE(text.cx + 2, button->width()) << button->caption();
+        EXPECT_LE(text.cy + 2, button->height()) << button->caption();
+    }
 }
 
 }  // namespace
