@@ -7,6 +7,9 @@
 #                                                    scripts/test.sh), with unmanaged windows:
 #       without a window manager, Wine's X11 driver waits about two seconds for every managed
 #       window it hides, and the tests open hundreds.
+# NURVELA_LOGPIXELS=144 (or any DPI) sets the prefix's display scaling: Wine then draws every
+# program at that DPI (see docs/design-notes.md). The layout tests run once more in a prefix
+# of their own at 144 (scripts/wine-dpi-run.sh).
 # A program that crashes must end with its exit code, not wait behind Wine's crash dialog.
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
@@ -29,4 +32,11 @@ if [ "${NURVELA_UNMANAGED_WINDOWS:-}" = 1 ] && [ ! -f "$WINEPREFIX/.nurvela-unma
     "$wine_loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
     wineserver -w || true
     touch "$WINEPREFIX/.nurvela-unmanaged"
+fi
+if [ -n "${NURVELA_LOGPIXELS:-}" ] && [ ! -f "$WINEPREFIX/.nurvela-logpixels-$NURVELA_LOGPIXELS" ]; then
+    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$NURVELA_LOGPIXELS" /f \
+        >/dev/null 2>&1
+    wineserver -w || true
+    rm -f "$WINEPREFIX"/.nurvela-logpixels-*
+    touch "$WINEPREFIX/.nurvela-logpixels-$NURVELA_LOGPIXELS"
 fi

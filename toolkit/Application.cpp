@@ -1,5 +1,7 @@
 #include "toolkit/Application.h"
 
+#include "toolkit/WheelRouting.h"
+
 #include "toolkit/Form.h"
 #include "toolkit/ShortcutTable.h"
 
@@ -63,6 +65,7 @@ void Application::processMessages() {
             state().terminated = true;
             continue;
         }
+        routeWheelToPointer(msg);
         if (dispatchShortcut(msg)) {
             continue;
         }

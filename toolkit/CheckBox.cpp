@@ -2,7 +2,7 @@
 
 CheckBox::CheckBox(Control& parent, const std::string& caption) : Control(&parent) {
     setCaption(caption);
-    setBounds(0, 0, 97, 17);
+    setBounds(0, 0, scaled(97), scaled(17));
     createStockWindow("BUTTON",
                       WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | BS_AUTOCHECKBOX, 0);
 }

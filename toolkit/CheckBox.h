@@ -15,7 +15,7 @@ public:
     bool transparent() const { return transparent_; }
     void setTransparent(bool on);
 
-    SIZE autoSizeExtra() const override { return SIZE{24, 6}; }
+    SIZE autoSizeExtra() const override { return SIZE{scaled(24), scaled(6)}; }
 
 protected:
     bool reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;

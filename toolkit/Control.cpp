@@ -89,6 +89,7 @@ Control::Control(Control* parent) : parent_(parent) {
         font_ = parent_->font_;
         colour_ = parent_->colour_;
         childMargin_ = parent_->childMargin_;
+        dpi_ = parent_->dpi_;
     }
 }
 
@@ -347,6 +348,28 @@ void Control::realign() {
     inLayout_ = false;
 }
 
+void Control::rescale(int newDpi) {
+    const int oldDpi = dpi_;
+    if (newDpi <= 0 || newDpi == oldDpi) {
+        return;
+    }
+    const auto scale = [&](int v) { return MulDiv(v, newDpi, oldDpi); };
+    dpi_ = newDpi;
+    childMargin_ = scale(childMargin_);
+    // Each child is placed, then drawn at the new DPI (an auto-sized one then fits its caption
+    // again); the layout below gives the aligned ones their place.
+    inLayout_ = true;
+    for (auto& child : children_) {
+        Control& c = *child;
+        c.placeWindow(scale(c.left_), scale(c.top_), scale(c.width_), scale(c.height_));
+        c.rescale(newDpi);
+    }
+    inLayout_ = false;
+    setFont(font_);  // made again at the new DPI; auto-size follows
+    dpiChanged(oldDpi);
+    realign();
+}
+
 void Control::setColour(Colour c) {
     colour_ = c;
     invalidate();
@@ -389,7 +412,7 @@ void Control::setFontColour(Colour c) {
 
 HFONT Control::fontHandle() {
     if (!fontHandle_) {
-        fontHandle_ = font_.create();
+        fontHandle_ = font_.create(dpi_);
     }
     return fontHandle_.get();
 }

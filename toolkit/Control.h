@@ -3,6 +3,7 @@
 #pragma once
 
 #include "toolkit/Colour.h"
+#include "toolkit/Dpi.h"
 #include "toolkit/FontDesc.h"
 #include "toolkit/Gdi.h"
 
@@ -79,8 +80,14 @@ public:
     void setFontHeight(int height);
     void setFontWeight(int weight);
     void setFontColour(Colour c);
-    // The HFONT built from font(); lives until the font changes or the control dies.
+    // The HFONT built from font() at the control's DPI; lives until the font or the DPI
+    // changes or the control dies.
     HFONT fontHandle();
+
+    // The DPI the control is drawn at: its form's, copied by every child when it is created.
+    int dpi() const { return dpi_; }
+    // v pixels of a 96-DPI display at this control's DPI.
+    int scaled(int v) const { return scaling::scale(v, dpi_); }
 
     const std::string& caption() const { return caption_; }
     void setCaption(const std::string& text);
@@ -147,6 +154,15 @@ protected:
     virtual void fontApplied() {}
     // Recomputes the size from the caption when auto-size is on.
     void applyAutoSize();
+    // The DPI of a control that has no parent to copy it from (a form), before any child.
+    void setOwnDpi(int value) { dpi_ = value; }
+    // Draws this control and its children at newDpi: every child's position and size, every
+    // ChildMargin scaled by newDpi / dpi(), the fonts made again at the new DPI, auto-sized
+    // controls fitted to their captions again, then dpiChanged() and a new layout. The
+    // control's own place is its parent's business (or, for a form, the system's).
+    void rescale(int newDpi);
+    // After rescale has set the new DPI: what a control kind keeps in pixels of its own.
+    virtual void dpiChanged(int /*oldDpi*/) {}
     // The brush for WM_CTLCOLOR* replies: the control's colour, cached per resolved RGB.
     HBRUSH backgroundBrush();
     // Calls a slot on a copy, so a slot that replaces itself or its owner stays valid.
@@ -180,6 +196,7 @@ private:
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     Align align_ = Align::None;
     int childMargin_ = 0;
+    int dpi_ = scaling::Design;
     Colour colour_ = ColourBtnFace;
     FontDesc font_;
     FontHandle fontHandle_;

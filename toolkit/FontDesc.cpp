@@ -1,10 +1,12 @@
 #include "toolkit/FontDesc.h"
 
+#include "toolkit/Dpi.h"
+
 #include <cstring>
 
-LOGFONTA FontDesc::logFont() const {
+LOGFONTA FontDesc::logFont(int dpi) const {
     LOGFONTA lf{};
-    lf.lfHeight = height;
+    lf.lfHeight = scaling::scale(height, dpi);
     lf.lfWeight = weight;
     lf.lfItalic = italic ? TRUE : FALSE;
     lf.lfUnderline = underline ? TRUE : FALSE;
@@ -21,7 +23,7 @@ LOGFONTA FontDesc::logFont() const {
     return lf;
 }
 
-FontHandle FontDesc::create() const {
-    LOGFONTA lf = logFont();
+FontHandle FontDesc::create(int dpi) const {
+    LOGFONTA lf = logFont(dpi);
     return FontHandle(CreateFontIndirectA(&lf));
 }

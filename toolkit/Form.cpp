@@ -1,12 +1,17 @@
 #include "toolkit/Form.h"
 
 #include "toolkit/Application.h"
+#include "toolkit/WheelRouting.h"
+
+#include <algorithm>
 
 Form::Form(Form* owner, const std::string& caption) : Control(nullptr), owner_(owner) {
     setChildMargin(0);
     setCaption(caption);
     setBounds(0, 0, 320, 240);
     createOwnWindow(WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, 0, owner ? owner->handle() : nullptr);
+    // The controls are made at the DPI of the monitor the window is on.
+    setOwnDpi(scaling::ofWindow(handle()));
 }
 
 Form::~Form() {
@@ -43,8 +48,8 @@ void Form::setClientSize(int width, int height) {
         return;
     }
     RECT r{0, 0, width, height};
-    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(handle(), GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongA(handle(), GWL_EXSTYLE)));
+    scaling::adjustWindowRect(r, static_cast<DWORD>(GetWindowLongA(handle(), GWL_STYLE)),
+                              static_cast<DWORD>(GetWindowLongA(handle(), GWL_EXSTYLE)), dpi());
     setSize(r.right - r.left, r.bottom - r.top);
 }
 
@@ -52,8 +57,8 @@ void Form::styleChanged() {
     // The client rectangle still has its old size until the frame is recomputed.
     RECT client = clientRect();
     RECT r = client;
-    AdjustWindowRectEx(&r, static_cast<DWORD>(GetWindowLongA(handle(), GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongA(handle(), GWL_EXSTYLE)));
+    scaling::adjustWindowRect(r, static_cast<DWORD>(GetWindowLongA(handle(), GWL_STYLE)),
+                              static_cast<DWORD>(GetWindowLongA(handle(), GWL_EXSTYLE)), dpi());
     SetWindowPos(handle(), nullptr, 0, 0, r.right - r.left, r.bottom - r.top,
                  SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     invalidate();
@@ -76,6 +81,24 @@ void Form::centreOnScreen() {
     int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     setPosition(floorHalf(screenWidth - width()), floorHalf(screenHeight - height()));
+}
+
+void Form::keepInWorkArea() {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!handle() ||
+        !GetMonitorInfoA(MonitorFromWindow(handle(), MONITOR_DEFAULTTONEAREST), &monitor)) {
+        return;
+    }
+    const RECT& area = monitor.rcWork;
+    const int width = std::min<int>(this->width(), area.right - area.left);
+    const int height = std::min<int>(this->height(), area.bottom - area.top);
+    const int left = std::clamp<int>(this->left(), area.left, area.right - width);
+    const int top = std::clamp<int>(this->top(), area.top, area.bottom - height);
+    if (left != this->left() || top != this->top() || width != this->width() ||
+        height != this->height()) {
+        setBounds(left, top, width, height);
+    }
 }
 
 void Form::setIcon(HICON icon) {
@@ -127,6 +150,7 @@ void Form::showModal() {
         if (got < 0) {
             break;
         }
+        routeWheelToPointer(msg);
         if (dispatchShortcut(msg)) {
             continue;
         }
@@ -199,6 +223,20 @@ LRESULT Form::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
                 return 0;
             }
             break;
+        case WM_NCCREATE:
+            // Windows 10 before its per-monitor mode v2 draws the frame at the system's DPI
+            // unless asked; later versions and older ones ignore this.
+            scaling::scaleNonClientArea(handle());
+            break;
+        case scaling::ChangedMessage: {
+            fire(onDpiChanging, *this);
+            rescale(LOWORD(wParam));
+            const RECT& suggested = *reinterpret_cast<const RECT*>(lParam);
+            setBounds(suggested.left, suggested.top, suggested.right - suggested.left,
+                      suggested.bottom - suggested.top);
+            fire(onDpiChange, *this);
+            return 0;
+        }
         case WM_ENDSESSION:
             if (wParam && Application::mainForm() == this) {
                 Application::endSession();

@@ -18,6 +18,12 @@ public:
     // A close request (close box, Alt+F4, WM_CLOSE). accept arrives true; leaving it true
     // unhooks the slot, so it never runs twice, and lets the close go ahead.
     std::function<void(Control& sender, bool& accept)> onClose;
+    // The window has moved to a monitor of another DPI (WM_DPICHANGED): onDpiChanging fires
+    // first, while everything is still as it was; then the controls are drawn at the new DPI,
+    // the form takes the place the system suggested, and onDpiChange fires, for what the
+    // form's owner places by itself.
+    std::function<void(Control& sender)> onDpiChanging;
+    std::function<void(Control& sender)> onDpiChange;
     // Keys that run an action wherever the focus is in the form (see ShortcutTable.h).
     ShortcutTable shortcuts;
 
@@ -36,6 +42,9 @@ public:
     void setResizable(bool on);
     // left = (screen width - outer width) / 2, top likewise, rounded down.
     void centreOnScreen();
+    // Moves the window into the work area of its monitor (outside the taskbar) where it
+    // reaches past it, and shrinks it where it is larger.
+    void keepInWorkArea();
     // The caption icon (shared icons such as LoadIconA gives; not destroyed here). Null: none.
     void setIcon(HICON icon);
 

@@ -2,13 +2,25 @@
 
 Label::Label(Control& parent, const std::string& caption) : Control(&parent) {
     setCaption(caption);
-    setBounds(0, 0, 65, 17);
+    setBounds(0, 0, scaled(65), scaled(17));
     createOwnWindow(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, parent.handle());
 }
 
 void Label::setTransparent(bool on) {
     transparent_ = on;
     invalidate();
+}
+
+namespace {
+constexpr UINT_PTR HideTimer = 1;
+}  // namespace
+
+void Label::showFor(UINT milliseconds) {
+    if (!handle()) {
+        return;
+    }
+    setVisible(true);
+    SetTimer(handle(), HideTimer, milliseconds, nullptr);
 }
 
 void Label::paintBackground(HDC dc) {
@@ -38,6 +50,13 @@ LRESULT Label::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             EndPaint(handle(), &ps);
             return 0;
         }
+        case WM_TIMER:
+            if (wParam == HideTimer) {
+                KillTimer(handle(), HideTimer);
+                setVisible(false);
+                return 0;
+            }
+            break;
         case WM_SETTEXT:
             // The caption changes through setCaption; repaint for SetWindowText from outside.
             invalidate();

@@ -12,8 +12,11 @@ public:
 
     bool transparent() const { return transparent_; }
     void setTransparent(bool on);
+    // Shows the label and hides it again after the given time; a later call starts the time
+    // anew.
+    void showFor(UINT milliseconds);
 
-    SIZE autoSizeExtra() const override { return SIZE{1, 1}; }
+    SIZE autoSizeExtra() const override { return SIZE{scaled(1), scaled(1)}; }
     void paintBackground(HDC dc) override;
 
 protected:

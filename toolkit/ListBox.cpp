@@ -10,7 +10,7 @@ constexpr DWORD BaseStyle = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS
 }
 
 ListBox::ListBox(Control& parent) : Control(&parent) {
-    setBounds(0, 0, 121, 97);
+    setBounds(0, 0, scaled(121), scaled(97));
     createStockWindow("LISTBOX", BaseStyle | LBS_NOINTEGRALHEIGHT, WS_EX_CLIENTEDGE);
 }
 

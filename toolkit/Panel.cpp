@@ -1,7 +1,7 @@
 #include "toolkit/Panel.h"
 
 Panel::Panel(Control& parent, PanelEdge edge) : Control(&parent), edge_(edge) {
-    setBounds(0, 0, 185, 41);
+    setBounds(0, 0, scaled(185), scaled(41));
     createOwnWindow(WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN | WS_CLIPSIBLINGS,
                     edge == PanelEdge::Lowered ? WS_EX_STATICEDGE : 0, parent.handle());
 }

@@ -2,7 +2,7 @@
 
 PushButton::PushButton(Control& parent, const std::string& caption) : Control(&parent) {
     setCaption(caption);
-    setBounds(0, 0, 64, 22);
+    setBounds(0, 0, scaled(64), scaled(22));
     createStockWindow("BUTTON",
                       WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS | BS_PUSHBUTTON, 0);
 }
@@ -35,7 +35,7 @@ void PushButton::paintFace(HDC dc) {
         DrawEdge(dc, &r, pushed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
     }
     if (pushed) {
-        OffsetRect(&text, 1, 1);
+        OffsetRect(&text, scaled(1), scaled(1));
     }
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, enabled() ? resolveColour(font().colour) : GetSysColor(COLOR_GRAYTEXT));
@@ -45,7 +45,7 @@ void PushButton::paintFace(HDC dc) {
                   DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
     if (focused()) {
-        InflateRect(&r, -3, -3);
+        InflateRect(&r, -scaled(3), -scaled(3));
         DrawFocusRect(dc, &r);
     }
 }

@@ -17,7 +17,7 @@ public:
     void setFlat(bool on);
 
     void setColour(Colour c) override;
-    SIZE autoSizeExtra() const override { return SIZE{14, 6}; }
+    SIZE autoSizeExtra() const override { return SIZE{scaled(14), scaled(6)}; }
 
 protected:
     LRESULT handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;

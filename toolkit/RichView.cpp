@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cstring>
 #include <exception>
+#include <numeric>
 
 namespace {
 
@@ -130,6 +131,64 @@ void RichView::applyWindowState() {
     // still record every insertion of a content streamed in pieces: memory, and an undo that
     // takes the last piece away again.
     send(EM_SETUNDOLIMIT, 0, 0);
+    zoomed_ = false;  // a new window has none
+    applyZoom();
+}
+
+void RichView::setZoom(int percent) {
+    zoomPercent_ = std::clamp(percent, 10, 500);
+    applyZoom();
+}
+
+void RichView::applyZoom() {
+    if (!handle()) {
+        return;
+    }
+    // The control turns character sizes into pixels at the system's DPI; a window on a
+    // monitor of another DPI draws them larger or smaller by that ratio.
+    int numerator = zoomPercent_ * dpi();
+    int denominator = 100 * scaling::system();
+    const int common = std::gcd(numerator, denominator);
+    numerator /= common;
+    denominator /= common;
+    if (numerator == denominator) {
+        // No zoom at all: the text is drawn exactly as without one.
+        if (zoomed_) {
+            send(EM_SETZOOM, 0, 0);
+            zoomed_ = false;
+        }
+        return;
+    }
+    send(EM_SETZOOM, static_cast<WPARAM>(numerator), static_cast<LPARAM>(denominator));
+    zoomed_ = true;
+}
+
+void RichView::dpiChanged(int oldDpi) {
+    if (formatRectSet_ && handle()) {
+        const RECT old = margins();
+        const auto scale = [&](LONG v) { return static_cast<LONG>(MulDiv(v, dpi(), oldDpi)); };
+        setMargins(RECT{scale(old.left), scale(old.top), scale(old.right), scale(old.bottom)});
+    }
+    applyZoom();
+}
+
+RECT RichView::margins() const {
+    RECT format{};
+    RECT client{};
+    send(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    GetClientRect(handle(), &client);
+    return RECT{format.left - client.left, format.top - client.top, client.right - format.right,
+                client.bottom - format.bottom};
+}
+
+void RichView::setMargins(const RECT& margins) {
+    RECT format{};
+    GetClientRect(handle(), &format);
+    format.left += margins.left;
+    format.top += margins.top;
+    format.right -= margins.right;
+    format.bottom -= margins.bottom;
+    send(EM_SETRECT, 0, reinterpret_cast<LPARAM>(&format));
 }
 
 void RichView::fontApplied() {
@@ -144,13 +203,13 @@ int RichView::fontSizeTwips() {
     HGDIOBJ old = SelectObject(dc, fontHandle());
     TEXTMETRICA metrics{};
     const bool measured = GetTextMetricsA(dc, &metrics);
-    const int dpi = GetDeviceCaps(dc, LOGPIXELSY);
     SelectObject(dc, old);
     ReleaseDC(handle(), dc);
-    if (!measured || dpi <= 0) {
+    if (!measured) {
         return 0;
     }
-    return MulDiv(metrics.tmHeight - metrics.tmInternalLeading, 1440, dpi);
+    // The font is made at the window's DPI, so its size in points is the same at any DPI.
+    return MulDiv(metrics.tmHeight - metrics.tmInternalLeading, 1440, dpi());
 }
 
 void RichView::applyDefaultCharFormat() {
@@ -268,15 +327,7 @@ bool RichView::replaceWithFreshWindow(std::string_view data, StreamFormat stream
     const bool hadFocus = GetFocus() == old;
     // The margin is kept relative to the client area: the control moves the right edge of
     // its rectangle with the client's, which the vertical scroll bar narrows while shown.
-    RECT margins{};
-    if (formatRectSet_) {
-        RECT format{};
-        RECT client{};
-        send(EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
-        GetClientRect(old, &client);
-        margins = {format.left - client.left, format.top - client.top, client.right - format.right,
-                   client.bottom - format.bottom};
-    }
+    const RECT kept = formatRectSet_ ? margins() : RECT{};
     // Hidden until it holds the text, so the half-filled window never paints. The control
     // drops WS_VSCROLL while its text fits, but only a window created with it ever scrolls.
     const DWORD freshStyle = (style | WS_VSCROLL) & ~WS_VISIBLE;
@@ -290,13 +341,7 @@ bool RichView::replaceWithFreshWindow(std::string_view data, StreamFormat stream
     replaceWindow(fresh);
     applyWindowState();
     if (formatRectSet_) {
-        RECT format{};
-        GetClientRect(fresh, &format);
-        format.left += margins.left;
-        format.top += margins.top;
-        format.right -= margins.right;
-        format.bottom -= margins.bottom;
-        send(EM_SETRECT, 0, reinterpret_cast<LPARAM>(&format));
+        setMargins(kept);
     }
     // Text the control failed to take is set the slow way; a document is left as far as
     // the control got with it.
@@ -639,6 +684,15 @@ bool RichView::saveToFile(const std::string& path, StreamFormat format, bool sel
 }
 
 LRESULT RichView::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_MOUSEWHEEL && (GET_KEYSTATE_WPARAM(wParam) & MK_CONTROL) && onZoomWheel) {
+        wheelTurn_ += GET_WHEEL_DELTA_WPARAM(wParam);
+        const int steps = wheelTurn_ / WHEEL_DELTA;
+        wheelTurn_ %= WHEEL_DELTA;
+        if (steps != 0) {
+            fire(onZoomWheel, *this, steps);
+        }
+        return 0;
+    }
     if (onCopy) {
         const bool ctrlOnly = GetKeyState(VK_CONTROL) < 0 && GetKeyState(VK_MENU) >= 0;
         const bool copyKey = msg == WM_KEYDOWN && ctrlOnly && (wParam == 'C' || wParam == VK_INSERT);

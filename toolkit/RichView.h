@@ -31,6 +31,10 @@ public:
     // The user's copy in the view (Ctrl+C, Ctrl+Insert, WM_COPY). When set, it runs instead
     // of the control's own copy.
     std::function<void(Control& sender)> onCopy;
+    // The mouse wheel turned with Ctrl held over the view: steps is +1 for each notch away
+    // from the user, -1 for each towards (a fine wheel's turns are added up to whole notches).
+    // When set, it runs instead of the control's own zoom.
+    std::function<void(Control& sender, int steps)> onZoomWheel;
 
     RichView(Control& parent, Path path);
     ~RichView() override;
@@ -68,6 +72,13 @@ public:
     Colour backgroundColor() const { return backgroundColor_; }
     // Shrinks the formatting rectangle the control reports now by margin on every side.
     void insetFormatRect(int margin);
+
+    // The size the text is drawn at, in percent of its own (100: as its character format
+    // says). The character format does not change: what is copied or saved keeps its size.
+    // The control lays the whole content out again at once, which takes time with its
+    // length: empty the view first where the content is long and will be shown again anyway.
+    void setZoom(int percent);
+    int zoom() const { return zoomPercent_; }
 
     // Scrolls the line that holds position to the top of the view, as far as the view can
     // scroll (the last lines of a text cannot come first).
@@ -115,6 +126,7 @@ protected:
     bool reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
     void windowDestroyed() override;
     void fontApplied() override;
+    void dpiChanged(int oldDpi) override;
 
 private:
     static DWORD CALLBACK readCallback(DWORD_PTR cookie, LPBYTE buffer, LONG count, LONG* done);
@@ -130,8 +142,14 @@ private:
     int verticalScroll() const;
     // The top of a position's character, in client coordinates.
     long positionY(int position) const;
-    // Font, event mask, text limit, background and margin onto the current window.
+    // Font, event mask, text limit, background, zoom and margin onto the current window.
     void applyWindowState();
+    // The control's zoom: the text size in percent, and the window's DPI over the one the
+    // control measures its character sizes with (the system's).
+    void applyZoom();
+    // The formatting rectangle's distance from each edge of the client area.
+    RECT margins() const;
+    void setMargins(const RECT& margins);
     // The font as the control's default and current character format, with a positive size.
     void applyDefaultCharFormat();
     // The fast way to a new content: a fresh window with this view's state, data streamed in.
@@ -151,6 +169,9 @@ private:
     DWORD lastSaveError_ = 0;
     std::uint32_t contentGeneration_ = 0;
     bool unicode_ = false;
+    int zoomPercent_ = 100;
+    bool zoomed_ = false;  // the window has a zoom other than none
+    int wheelTurn_ = 0;    // of a fine wheel, not yet a whole notch
 };
 
 // Creates a view as a child of parent on the given creation path.

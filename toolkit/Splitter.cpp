@@ -9,7 +9,7 @@ constexpr UINT EscapeInterval = 100;
 }  // namespace
 
 Splitter::Splitter(Control& parent) : Control(&parent) {
-    setBounds(0, 0, 4, 100);
+    setBounds(0, 0, scaled(4), scaled(100));
     createOwnWindow(WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 0, parent.handle());
 }
 

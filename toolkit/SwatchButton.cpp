@@ -8,7 +8,7 @@ constexpr int PressedShift = 1;  // the caption moves this far right and down wh
 
 SwatchButton::SwatchButton(Control& parent, const std::string& caption) : Control(&parent) {
     setCaption(caption);
-    setBounds(0, 0, 64, 22);
+    setBounds(0, 0, scaled(64), scaled(22));
     // No WS_TABSTOP: the swatch is never part of keyboard navigation.
     createStockWindow("BUTTON", WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | BS_OWNERDRAW, 0);
 }
@@ -117,7 +117,7 @@ void SwatchButton::draw(const DRAWITEMSTRUCT& item) {
     RECT text = r;
     if (state == Look::Pressed) {
         DrawEdge(dc, &r, BDR_SUNKENOUTER, BF_RECT);
-        OffsetRect(&text, PressedShift, PressedShift);
+        OffsetRect(&text, scaled(PressedShift), scaled(PressedShift));
     } else if (state == Look::Hot) {
         DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     }

@@ -1,5 +1,6 @@
 #include "toolkit/Toolbar.h"
 
+#include "toolkit/Application.h"
 #include "toolkit/CommonControls.h"
 
 #include <commctrl.h>
@@ -14,30 +15,83 @@ const std::string noTooltip;
 
 Toolbar::Toolbar(Control& parent) : Control(&parent) {
     initCommonControls(ICC_BAR_CLASSES);
-    setBounds(0, 0, 150, 29);
+    setBounds(0, 0, scaled(150), scaled(29));
     // The layout places the toolbar: it neither moves itself to the top of its parent nor
     // sizes itself.
     createStockWindow(TOOLBARCLASSNAMEA,
                       WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | TBSTYLE_FLAT | TBSTYLE_TOOLTIPS |
                           TBSTYLE_LIST | CCS_NORESIZE | CCS_NOPARENTALIGN | CCS_NODIVIDER,
                       0);
-    SendMessageA(handle(), TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
-    SendMessageA(handle(), TB_SETINDENT, 2, 0);
+    setUpWindow(handle());
     fitHeight();
 }
 
-void Toolbar::addStandardImages(int imageSet) {
-    SendMessageA(handle(), TB_LOADIMAGES, static_cast<WPARAM>(imageSet),
-                 reinterpret_cast<LPARAM>(HINST_COMMCTRL));
+void Toolbar::setUpWindow(HWND hwnd) const {
+    SendMessageA(hwnd, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageA(hwnd, TB_SETINDENT, scaled(2), 0);
+    const int size = imageSize();
+    SendMessageA(hwnd, TB_SETBITMAPSIZE, 0, MAKELPARAM(size, size));
+}
+
+int Toolbar::imageSize() const {
+    // From 150 % on, 16-pixel images would have to be stretched; the system's image sets
+    // come at 24 pixels as well.
+    return dpi() >= 144 ? 24 : 16;
+}
+
+void Toolbar::addStandardImages(int smallImageSet) {
+    ImageSource source;
+    source.standardSet = smallImageSet;
+    source.count = 0;
+    images_.push_back(source);
+    loadImages(source);
     fitHeight();
+}
+
+int Toolbar::addImages(const std::string& name, int count) {
+    ImageSource source;
+    source.resource = name;
+    source.count = count;
+    images_.push_back(source);
+    const int first = loadImages(source);
+    fitHeight();
+    return first;
 }
 
 int Toolbar::addImages(BitmapHandle bitmap, int count) {
-    TBADDBITMAP images{nullptr, reinterpret_cast<UINT_PTR>(bitmap.get())};
-    const auto first = static_cast<int>(
-        SendMessageA(handle(), TB_ADDBITMAP, count, reinterpret_cast<LPARAM>(&images)));
+    ImageSource source;
+    source.bitmap = bitmap.get();
+    source.count = count;
+    images_.push_back(source);
     bitmaps_.push_back(std::move(bitmap));
+    const int first = loadImages(source);
     fitHeight();
+    return first;
+}
+
+int Toolbar::loadImages(const ImageSource& source) {
+    if (source.standardSet >= 0) {
+        // Each small set's large form has the next number (IDB_STD_LARGE_COLOR, ...).
+        const int set = source.standardSet + (imageSize() > 16 ? 1 : 0);
+        const int first = imageCount();
+        SendMessageA(handle(), TB_LOADIMAGES, static_cast<WPARAM>(set),
+                     reinterpret_cast<LPARAM>(HINST_COMMCTRL));
+        return first;
+    }
+    HBITMAP bitmap = source.bitmap;
+    BitmapHandle loaded;
+    if (!source.resource.empty()) {
+        const std::string name = imageSize() > 16 ? source.resource + "24" : source.resource;
+        loaded.reset(static_cast<HBITMAP>(LoadImageA(Application::instance(), name.c_str(),
+                                                     IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS)));
+        bitmap = loaded.get();
+    }
+    TBADDBITMAP images{nullptr, reinterpret_cast<UINT_PTR>(bitmap)};
+    const auto first = static_cast<int>(
+        SendMessageA(handle(), TB_ADDBITMAP, source.count, reinterpret_cast<LPARAM>(&images)));
+    if (loaded) {
+        resourceBitmaps_.push_back(std::move(loaded));  // drawn from while the window lives
+    }
     return first;
 }
 
@@ -47,11 +101,8 @@ int Toolbar::imageCount() const {
 }
 
 int Toolbar::addSeparator() {
-    TBBUTTON button{};
-    button.iBitmap = 0;
-    button.fsStyle = BTNS_SEP;
-    SendMessageA(handle(), TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
     entries_.push_back(Entry{});
+    insertEntry(entries_.back(), false);
     fitHeight();
     return entryCount() - 1;
 }
@@ -79,27 +130,65 @@ void Toolbar::setChecked(int index, bool on) {
 
 int Toolbar::addButtonOfStyle(const std::string& caption, int image, const std::string& tooltip,
                               BYTE style) {
-    // The string list wants two NULs at the end.
-    std::string strings = caption;
-    strings.push_back('\0');
-    const LRESULT text =
-        SendMessageA(handle(), TB_ADDSTRINGA, 0, reinterpret_cast<LPARAM>(strings.c_str()));
-
     Entry entry;
     entry.command = nextCommand_++;
     entry.image = image;
     entry.tooltip = tooltip;
-
-    TBBUTTON button{};
-    button.iBitmap = image;
-    button.idCommand = entry.command;
-    button.fsState = TBSTATE_ENABLED;
-    button.fsStyle = style | BTNS_AUTOSIZE;
-    button.iString = text;
+    entry.caption = caption;
+    entry.style = style;
     entries_.push_back(std::move(entry));
-    SendMessageA(handle(), TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
+    insertEntry(entries_.back(), false);
     fitHeight();
     return entryCount() - 1;
+}
+
+void Toolbar::insertEntry(const Entry& entry, bool checked) {
+    TBBUTTON button{};
+    if (entry.command == 0) {
+        button.iBitmap = 0;
+        button.fsStyle = BTNS_SEP;
+    } else {
+        // The string list wants two NULs at the end.
+        std::string strings = entry.caption;
+        strings.push_back('\0');
+        button.iString =
+            SendMessageA(handle(), TB_ADDSTRINGA, 0, reinterpret_cast<LPARAM>(strings.c_str()));
+        button.iBitmap = entry.image;
+        button.idCommand = entry.command;
+        button.fsState = TBSTATE_ENABLED | (checked ? TBSTATE_CHECKED : 0);
+        button.fsStyle = entry.style | BTNS_AUTOSIZE;
+    }
+    SendMessageA(handle(), TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
+}
+
+void Toolbar::dpiChanged(int) {
+    // The image list keeps the size of its first images, and the buttons that of the list: a
+    // toolbar of the new size is made anew, with the same entries, states, style and place.
+    if (!handle()) {
+        return;
+    }
+    std::vector<bool> states;
+    for (int i = 0; i < entryCount(); ++i) {
+        states.push_back(checked(i));
+    }
+    const auto id = reinterpret_cast<HMENU>(GetWindowLongPtrA(handle(), GWLP_ID));
+    const HWND fresh = CreateWindowExA(
+        0, TOOLBARCLASSNAMEA, "", static_cast<DWORD>(GetWindowLongA(handle(), GWL_STYLE)), left(),
+        top(), width(), height(), GetParent(handle()), id, Application::instance(), nullptr);
+    if (!fresh) {
+        return;
+    }
+    setUpWindow(fresh);
+    // The new window takes the font at the new DPI; the old one goes with its images.
+    replaceWindow(fresh);
+    resourceBitmaps_.clear();
+    for (const ImageSource& source : images_) {
+        loadImages(source);
+    }
+    for (int i = 0; i < entryCount(); ++i) {
+        insertEntry(entries_[i], states[i]);
+    }
+    fitHeight();
 }
 
 void Toolbar::onButtonClick(int index, std::function<void()> slot) {

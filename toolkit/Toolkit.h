@@ -8,8 +8,14 @@
 // and dies with the form's window, after its controls. Fonts, brushes and bitmaps are held by
 // the RAII types of Gdi.h.
 //
-// Inheritance at creation. A child copies its parent's font (with the font colour), colour
-// and ChildMargin when it is created; later changes to the parent do not reach it.
+// Inheritance at creation. A child copies its parent's font (with the font colour), colour,
+// ChildMargin and DPI when it is created; later changes to the parent do not reach it.
+//
+// Display scaling. A form takes the DPI of its monitor (Dpi.h). Positions and sizes are
+// device pixels: whoever places a control scales its 96-DPI values with scaled(); font
+// heights stay given for 96 DPI and the toolkit makes the fonts at the control's DPI. On
+// WM_DPICHANGED the form scales its whole tree by the ratio of the two DPIs (rescale) and
+// takes the rectangle the system suggests.
 //
 // Slots. Events are std::function members (onClick, onMouseMove, onMouseDown, onKeyDown,
 // onPaint, onShow, onResize, onClose, onSelectionChange, onDoubleClick). An empty slot does

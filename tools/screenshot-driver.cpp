@@ -12,6 +12,10 @@
 //                                                   window and types text into it
 //   screenshot-driver.exe arabic <caption>          presses Ctrl+Shift+A and waits until the
 //                                                   view shows the Arabic
+//   screenshot-driver.exe zoom <caption> <percent>  presses Ctrl++ (Ctrl+0 for 100) until the
+//                                                   status line says the text size is
+//                                                   percent, and waits until the view's
+//                                                   content has come in
 //   screenshot-driver.exe close <caption>           asks the window to close
 //
 // Built by the script with the MinGW compiler; not part of the program.
@@ -185,6 +189,61 @@ int arabic(HWND top) {
     return 1;
 }
 
+struct LabelSearch {
+    std::string text;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK matchLabel(HWND hwnd, LPARAM data) {
+    auto& search = *reinterpret_cast<LabelSearch*>(data);
+    if (textOf(hwnd) == search.text && IsWindowVisible(hwnd)) {
+        search.found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+// Ctrl++ until the status line shows "Ukuran teks <percent>%", then the view's content left
+// to come in (its length stops growing).
+int zoom(HWND top, const char* percent) {
+    LabelSearch wanted{std::string("Ukuran teks ") + percent + "%"};
+    const bool back = std::string(percent) == "100";
+    for (int press = 0; press < 12 && !wanted.found; ++press) {
+        pressChord(top, {VK_CONTROL, back ? WORD('0') : WORD(VK_ADD)});
+        for (DWORD waited = 0; waited < 5000 && !wanted.found; waited += PollMs) {
+            Sleep(PollMs);
+            EnumChildWindows(top, matchLabel, reinterpret_cast<LPARAM>(&wanted));
+        }
+    }
+    if (!wanted.found) {
+        std::fprintf(stderr, "the text size did not reach %s%%\n", percent);
+        return 1;
+    }
+    if (back) {
+        // Back to the usual size: the next picture shows no message about it.
+        for (DWORD waited = 0; waited < TimeoutMs && IsWindowVisible(wanted.found);
+             waited += PollMs) {
+            Sleep(PollMs);
+        }
+    }
+    LRESULT length = -1;
+    for (DWORD waited = 0; waited < TimeoutMs; waited += 500) {
+        Sleep(500);
+        HWND view = findChild(top, "RICHEDIT50W", nullptr);
+        if (!view) {
+            view = findChild(top, "RichEdit", nullptr);
+        }
+        DWORD_PTR now = 0;
+        SendMessageTimeoutA(view, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &now);
+        if (now > 0 && static_cast<LRESULT>(now) == length) {
+            return printRect(top);
+        }
+        length = static_cast<LRESULT>(now);
+    }
+    std::fprintf(stderr, "the view did not settle\n");
+    return 1;
+}
+
 int gotoVerse(HWND top, const char* text) {
     for (DWORD waited = 0; waited < TimeoutMs; waited += PollMs) {
         if (waited % 5000 == 0 && IsWindowEnabled(top)) {
@@ -211,7 +270,9 @@ int gotoVerse(HWND top, const char* text) {
 int main(int argc, char** argv) {
     if (argc < 3) {
         std::fprintf(
-            stderr, "usage: screenshot-driver.exe wait|search|goto|about|close <caption> [text]\n");
+            stderr,
+            "usage: screenshot-driver.exe wait|search|goto|about|arabic|zoom|close <caption> "
+            "[text]\n");
         return 2;
     }
     const std::string command = argv[1];
@@ -230,6 +291,9 @@ int main(int argc, char** argv) {
     }
     if (command == "arabic") {
         return arabic(top);
+    }
+    if (command == "zoom" && argc > 3) {
+        return zoom(top, argv[3]);
     }
     if (command == "about") {
         return about(top);

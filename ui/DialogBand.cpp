@@ -22,7 +22,7 @@ std::unique_ptr<Bitmap> loadBitmap(const char* name) {
 
 Label& addLabel(Panel& band, int top, int fontHeight, int weight) {
     Label& label = band.add<Label>();
-    label.setTop(top);
+    label.setTop(band.scaled(top));
     label.setAutoSize(true);
     label.setFontColour(White);
     label.setFontHeight(fontHeight);
@@ -38,11 +38,12 @@ void centre(Label& label, const Panel& band) {
 void paint(const Control& band, HDC dc, const Bitmap* upper, const Bitmap* accent) {
     const int w = band.width();
     const int h = band.height();
+    const int accentRows = band.scaled(AccentRows);
     if (upper) {
-        upper->draw(dc, RECT{0, 0, w, h - AccentRows});
+        upper->draw(dc, RECT{0, 0, w, h - accentRows});
     }
     if (accent) {
-        accent->draw(dc, RECT{0, h - AccentRows, w, h});
+        accent->draw(dc, RECT{0, h - accentRows, w, h});
     }
 }
 

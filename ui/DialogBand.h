@@ -22,7 +22,8 @@ inline constexpr Colour White = 0x00FFFFFF;
 // A band bitmap from the program's resources; empty when it cannot be loaded.
 std::unique_ptr<Bitmap> loadBitmap(const char* name);
 
-// A transparent, auto-sized white label on the band, its top edge at top.
+// A transparent, auto-sized white label on the band, its top edge at top (given, like the
+// font height, for a 96-DPI display).
 Label& addLabel(Panel& band, int top, int fontHeight, int weight);
 
 // Centred in the band, the quotient rounded toward zero: a text wider than the band gets a

@@ -88,6 +88,11 @@ rules::ArabicStyle MainWindow::ArabicStyle(bool coloured) {
 bool MainWindow::ShowText(ShownText content, const ViewAnchor* anchor, std::size_t& shownEnd) {
     shownText = std::move(content);
     arabicLayout.reset();
+    // Until the view has come to the place, the place is this anchor, not what the view
+    // shows now: a change of form or size meanwhile keeps it.
+    pendingAnchor.reset();
+    if (anchor)
+        pendingAnchor = *anchor;
     if (!shownText.marked)
         countPending = false;
     RichView& view = *ReadingView;
@@ -102,6 +107,7 @@ bool MainWindow::ShowText(ShownText content, const ViewAnchor* anchor, std::size
         }
         if (anchor)
             ApplyAnchor(*anchor);
+        pendingAnchor.reset();
         if (!view.handle())
             shownEnd = 0;
         return true;
@@ -160,6 +166,7 @@ bool MainWindow::ShowText(ShownText content, const ViewAnchor* anchor, std::size
         if (anchor && (i == anchorPiece + 1 || (last && anchorPiece + 1 >= i))) {
             ApplyAnchor(*anchor);
             anchor = nullptr;
+            pendingAnchor.reset();
         }
         if (last)
             break;
@@ -181,6 +188,8 @@ int MainWindow::ViewPosition(std::size_t textPosition) {
 }
 
 ViewAnchor MainWindow::CurrentAnchor() {
+    if (pendingAnchor)
+        return *pendingAnchor;
     const CHARRANGE selection = ReadingView->getSelection();
     const auto position = [](LONG p) { return static_cast<std::size_t>(std::max<LONG>(0, p)); };
     std::size_t top = position(ReadingView->firstVisiblePosition());

@@ -33,7 +33,7 @@ std::string verseCountText(int verses) {
 
 void MainWindow::PrepareReadingView() {
     SearchBox->setFocus();
-    ReadingView->insetFormatRect(ViewMargin);
+    ReadingView->insetFormatRect(ReadingView->scaled(ViewMargin));
     ResetToAllSurahs();
 }
 

@@ -40,7 +40,9 @@ std::unique_ptr<Form> CreateAboutWindow(AboutWindow*& place, Form& parent) {
     // 2. A dialog frame without minimise and maximise boxes.
     form.changeExStyle(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE, 0);
     form.changeStyle(0, WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
-    form.setClientSize(ClientWidth, ClientHeight);
+    // Places and sizes are given for a 96-DPI display, drawn at the window's DPI.
+    const auto px = [&form](int v) { return form.scaled(v); };
+    form.setClientSize(px(ClientWidth), px(ClientHeight));
 
     // 3. Arial with a 16-pixel cell, copied by every control below.
     form.setFontHeight(16);
@@ -49,20 +51,21 @@ std::unique_ptr<Form> CreateAboutWindow(AboutWindow*& place, Form& parent) {
     // 4. Close and shown.
     form.onClose = [&w](Control&, bool&) { w.ReleaseBands(); };
     form.onShow = [&w](Control&) { w.InsetAboutText(); };
+    form.onDpiChange = [&w](Control&) { w.PlaceAboutContents(); };
 
     // 5. The help text view; placed under the band by InitAboutContents.
     w.AboutView = &createRichView(form, RichView::Path::Ole);
-    w.AboutView->setHeight(ViewHeight);
+    w.AboutView->setHeight(px(ViewHeight));
 
     // 6. "Tutup".
     w.CloseButton = &form.add<PushButton>("Tutup");
-    w.CloseButton->setBounds(336, 258, 77, 22);
+    w.CloseButton->setBounds(px(336), px(258), px(77), px(22));
     w.CloseButton->setFlat(true);
 
     // 7. The band across the top.
     w.HeaderBand = &form.add<Panel>(PanelEdge::None);
     w.HeaderBand->setAlign(Align::Top);
-    w.HeaderBand->setHeight(BandHeight);
+    w.HeaderBand->setHeight(px(BandHeight));
     w.HeaderBand->setColour(band::Navy);
 
     // 8. The credit line; the band shows around its letters.
@@ -96,12 +99,8 @@ void AboutWindow::InitAboutContents() {
     bandBitmap2 = band::loadBitmap("TOPFRAME2");
 
     TitleLabel->setCaption(AboutTitle);
-    band::centre(*TitleLabel, *HeaderBand);
     CreditLabel->setCaption(AboutCredit);
-    band::centre(*CreditLabel, *HeaderBand);
-
-    AboutView->setBounds(0, HeaderBand->top() + HeaderBand->height(), HeaderBand->width(),
-                         AboutView->height());
+    PlaceAboutContents();
 
     FAbout->setCaption(AboutCaption);
 
@@ -113,12 +112,19 @@ void AboutWindow::InitAboutContents() {
     AboutView->streamIn(readme, static_cast<std::uint32_t>(readme.size()), StreamFormat::Rtf);
 }
 
+void AboutWindow::PlaceAboutContents() {
+    band::centre(*TitleLabel, *HeaderBand);
+    band::centre(*CreditLabel, *HeaderBand);
+    AboutView->setBounds(0, HeaderBand->top() + HeaderBand->height(), HeaderBand->width(),
+                         AboutView->height());
+}
+
 void AboutWindow::PaintAboutBands(Control& bandPanel, HDC dc) {
     band::paint(bandPanel, dc, bandBitmap1.get(), bandBitmap2.get());
 }
 
 void AboutWindow::InsetAboutText() {
-    AboutView->insetFormatRect(10);
+    AboutView->insetFormatRect(AboutView->scaled(10));
 }
 
 void AboutWindow::ReleaseBands() {

@@ -35,6 +35,9 @@ struct AboutWindow {
 
     // Bitmaps, centred title and credit, the view under the band, caption, the README.
     void InitAboutContents();
+    // Title and credit centred in the band, the view directly under it; again after a move
+    // to a monitor of another DPI.
+    void PlaceAboutContents();
     // Paints the band: TOPFRAME1 over all but the last four rows, TOPFRAME2 over those.
     void PaintAboutBands(Control& band, HDC dc);
     // Shown handler: the help text keeps a 10-pixel margin.

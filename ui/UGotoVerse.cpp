@@ -27,7 +27,8 @@ static_assert(ButtonTop + RowHeight + Margin == ClientHeight);
 
 PushButton& dialogButton(Form& form, const char* caption, int left) {
     PushButton& button = form.add<PushButton>(caption);
-    button.setBounds(left, ButtonTop, ButtonWidth, RowHeight);
+    button.setBounds(form.scaled(left), form.scaled(ButtonTop), form.scaled(ButtonWidth),
+                     form.scaled(RowHeight));
     button.setFlat(true);
     return button;
 }
@@ -50,13 +51,15 @@ std::unique_ptr<Form> CreateGotoVerseWindow(GotoVerseWindow*& place, Form& paren
     // A small fixed dialog frame, Arial with a 16-pixel cell like the other windows.
     form.changeExStyle(WS_EX_DLGMODALFRAME | WS_EX_WINDOWEDGE, 0);
     form.changeStyle(0, WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
-    form.setClientSize(ClientWidth, ClientHeight);
+    // Places and sizes are given for a 96-DPI display, drawn at the window's DPI.
+    const auto px = [&form](int v) { return form.scaled(v); };
+    form.setClientSize(px(ClientWidth), px(ClientHeight));
     form.setFontHeight(16);
     form.setFontFace("Arial");
 
     w.HeaderBand = &form.add<Panel>(PanelEdge::None);
     w.HeaderBand->setAlign(Align::Top);
-    w.HeaderBand->setHeight(BandHeight);
+    w.HeaderBand->setHeight(px(BandHeight));
     w.HeaderBand->setColour(band::Navy);
     w.TitleLabel = &band::addLabel(*w.HeaderBand, 5, 16, FW_BOLD);
     w.TitleLabel->setCaption(GotoVerseCaption);
@@ -69,7 +72,7 @@ std::unique_ptr<Form> CreateGotoVerseWindow(GotoVerseWindow*& place, Form& paren
 
     // The box as the search box looks: one-pixel border on the window colour.
     w.ReferenceBox = &form.add<EditBox>(reference);
-    w.ReferenceBox->setBounds(Margin, BoxTop, ClientWidth - 2 * Margin, RowHeight);
+    w.ReferenceBox->setBounds(px(Margin), px(BoxTop), px(ClientWidth - 2 * Margin), px(RowHeight));
     w.ReferenceBox->setEdge3D(false);
     w.ReferenceBox->setColour(ColourWindow);
 
@@ -81,6 +84,10 @@ std::unique_ptr<Form> CreateGotoVerseWindow(GotoVerseWindow*& place, Form& paren
     w.OkButton->onClick = [&w](Control&) { w.AcceptReference(); };
     w.CancelButton->onClick = [&form](Control&) { form.close(); };
     form.onShow = [&w](Control&) { w.FocusReference(); };
+    form.onDpiChange = [&w](Control&) {
+        band::centre(*w.TitleLabel, *w.HeaderBand);
+        band::centre(*w.HintLabel, *w.HeaderBand);
+    };
     form.shortcuts.add({VK_RETURN, NoModifier}, [&w] { w.AcceptReference(); });
     form.shortcuts.add({VK_ESCAPE, NoModifier}, [&form] { form.close(); });
 

@@ -81,6 +81,20 @@ void wireEvents(MainWindow& w) {
     keys.add({'G', CtrlKey}, [&w] { w.GotoVerseCommand(); });
     keys.add({'C', CtrlKey | ShiftKey}, [&w] { w.CopyWithCitationCommand(); });
     keys.add({'A', CtrlKey | ShiftKey}, [&w] { w.ArabicCommand(); });
+    // The text size: Ctrl with "+" (with or without Shift, where "=" shares its key), "-" and
+    // "0", on the main keys and the keypad, and Ctrl with the wheel over the view.
+    for (unsigned shift : {NoModifier, ShiftKey}) {
+        keys.add({VK_OEM_PLUS, CtrlKey | shift}, [&w] { w.ZoomCommand(1); });
+    }
+    keys.add({VK_ADD, CtrlKey}, [&w] { w.ZoomCommand(1); });
+    keys.add({VK_OEM_MINUS, CtrlKey}, [&w] { w.ZoomCommand(-1); });
+    keys.add({VK_SUBTRACT, CtrlKey}, [&w] { w.ZoomCommand(-1); });
+    keys.add({'0', CtrlKey}, [&w] { w.ResetZoomCommand(); });
+    keys.add({VK_NUMPAD0, CtrlKey}, [&w] { w.ResetZoomCommand(); });
+    w.ReadingView->onZoomWheel = [&w](Control&, int steps) { w.ZoomCommand(steps); };
+    // A monitor of another DPI.
+    w.MainForm->onDpiChanging = [&w](Control&) { w.BeforeDpiChange(); };
+    w.MainForm->onDpiChange = [&w](Control&) { w.AfterDpiChange(); };
 }
 
 }  // namespace
@@ -93,8 +107,11 @@ std::unique_ptr<Form> CreateMainWindow(MainWindow*& place, Form* parent) {
     // 2. The form, hidden; it owns the record from here on.
     auto owner = std::make_unique<Form>(parent, "Form1");
     Form& form = *owner;
-    form.setPosition(228, 161);
-    form.setClientSize(688, 450);
+    // Every place, size and margin below is given for a 96-DPI display and drawn at the DPI
+    // of the window's monitor; so are the fonts' heights, which the toolkit scales itself.
+    const auto px = [&form](int v) { return form.scaled(v); };
+    form.setPosition(px(228), px(161));
+    form.setClientSize(px(688), px(450));
     form.setIcon(LoadIconA(Application::instance(), "MAINICON"));
     Application::setMainForm(&form);
     MainWindow& w = form.releaseOnDestroy(std::move(record));
@@ -122,25 +139,25 @@ std::unique_ptr<Form> CreateMainWindow(MainWindow*& place, Form* parent) {
     // 7. The band across the top.
     w.HeaderPanel = &form.add<Panel>(PanelEdge::None);
     w.HeaderPanel->setAlign(Align::Top);
-    w.HeaderPanel->setHeight(39);
+    w.HeaderPanel->setHeight(px(39));
     w.HeaderPanel->setColour(ColourBtnFace);
 
     // 8. The search box: one-pixel flat border, scrolling sideways as the text grows.
     // Unicode: Arabic is typed or pasted here.
     w.SearchBox = &w.HeaderPanel->add<EditBox>("", EditBox::Characters::Unicode);
-    w.SearchBox->setBounds(8, 8, 145, 22);
+    w.SearchBox->setBounds(px(8), px(8), px(145), px(22));
     w.SearchBox->setEdge3D(false);
     w.SearchBox->setCaption("Muhammad");
 
     // 9, 10. The two search options; the band shows through them.
     w.WholeWordCheck = &w.HeaderPanel->add<CheckBox>("Kata tepat sama");
-    w.WholeWordCheck->setPosition(488, 2);
+    w.WholeWordCheck->setPosition(px(488), px(2));
     w.WholeWordCheck->setAutoSize(true);
     w.WholeWordCheck->setTransparent(true);
     w.WholeWordCheck->setColour(ColourBtnFace);
 
     w.BoldCheck = &w.HeaderPanel->add<CheckBox>("Tandai tebal");
-    w.BoldCheck->setPosition(488, 18);
+    w.BoldCheck->setPosition(px(488), px(18));
     w.BoldCheck->setAutoSize(true);
     w.BoldCheck->setTransparent(true);
     w.BoldCheck->setColour(ColourBtnFace);
@@ -148,39 +165,39 @@ std::unique_ptr<Form> CreateMainWindow(MainWindow*& place, Form* parent) {
 
     // 11. "Cari".
     w.SearchButton = &w.HeaderPanel->add<PushButton>("Cari");
-    w.SearchButton->setBounds(168, 8, 64, 22);
+    w.SearchButton->setBounds(px(168), px(8), px(64), px(22));
     w.SearchButton->setFlat(true);
 
     // 12. "??", in Verdana; it follows the form's right edge on every resize.
     w.AboutButton = &w.HeaderPanel->add<PushButton>("??");
-    w.AboutButton->setPosition(648, 8);
+    w.AboutButton->setPosition(px(648), px(8));
     w.AboutButton->setAutoSize(true);
     w.AboutButton->setFontFace("Verdana");
     w.AboutButton->setFlat(true);
 
     // 13. "Tampilkan Semua".
     w.ShowAllButton = &w.HeaderPanel->add<PushButton>("Tampilkan Semua");
-    w.ShowAllButton->setBounds(232, 8, 122, 22);
+    w.ShowAllButton->setBounds(px(232), px(8), px(122), px(22));
     w.ShowAllButton->setFlat(true);
 
     // 14, 15. The colour swatches. The swatch kind is already what the header needs: no
     //         glyph, never focused, no 3-D edge at rest, flat, and the caption shifted one
     //         pixel right and down while pressed.
     w.BackColourButton = &w.HeaderPanel->add<SwatchButton>("Back");
-    w.BackColourButton->setBounds(376, 8, 41, 22);
+    w.BackColourButton->setBounds(px(376), px(8), px(41), px(22));
     w.FontColourButton = &w.HeaderPanel->add<SwatchButton>("Font");
-    w.FontColourButton->setBounds(417, 8, 41, 22);
+    w.FontColourButton->setBounds(px(417), px(8), px(41), px(22));
 
     // 16. Everything below the band, with 2-pixel gaps between its parts.
     w.BodyPanel = &form.add<Panel>(PanelEdge::None);
     w.BodyPanel->setAlign(Align::Client);
-    w.BodyPanel->setChildMargin(2);
+    w.BodyPanel->setChildMargin(px(2));
 
     // 17. The surah list.
     w.SurahList = &w.BodyPanel->add<ListBox>();
     w.SurahList->setIntegralHeight(false);
     w.SurahList->setAlign(Align::Left);
-    w.SurahList->setWidth(151);
+    w.SurahList->setWidth(px(151));
     w.SurahList->setColour(PaleBlue);
     w.SurahList->setItemIndex(0);
 
@@ -192,14 +209,20 @@ std::unique_ptr<Form> CreateMainWindow(MainWindow*& place, Form* parent) {
     // 19-21. The status line with its two white labels.
     w.StatusPanel = &w.BodyPanel->add<Panel>(PanelEdge::None);
     w.StatusPanel->setAlign(Align::Bottom);
-    w.StatusPanel->setHeight(25);
+    w.StatusPanel->setHeight(px(25));
     for (auto [label, left] : {std::pair{&w.SurahLabel, 8}, std::pair{&w.CountLabel, 160}}) {
         *label = &w.StatusPanel->add<Label>("info1");
-        (*label)->setPosition(left, 4);
+        (*label)->setPosition(px(left), px(4));
         (*label)->setAutoSize(true);
         (*label)->setFontColour(White);
         (*label)->setTransparent(true);
     }
+    w.ZoomLabel = &w.StatusPanel->add<Label>();
+    w.ZoomLabel->setVisible(false);
+    w.ZoomLabel->setTop(px(4));
+    w.ZoomLabel->setAutoSize(true);
+    w.ZoomLabel->setFontColour(White);
+    w.ZoomLabel->setTransparent(true);
 
     // 22. The sunken frame around the toolbar and the reading view.
     w.ViewPanel = &w.BodyPanel->add<Panel>(PanelEdge::Lowered);
@@ -218,10 +241,7 @@ std::unique_ptr<Form> CreateMainWindow(MainWindow*& place, Form* parent) {
     w.ViewToolbar->addButton("Kutip", STD_PROPERTIES, "Copy dengan rujukan ayat");
     w.ViewToolbar->addSeparator();
     // The letter ain; its greys become the button's face and shadow colours.
-    const int arabImage = w.ViewToolbar->addImages(
-        BitmapHandle(static_cast<HBITMAP>(LoadImageA(Application::instance(), "ARABBUTTON",
-                                                     IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS))),
-        1);
+    const int arabImage = w.ViewToolbar->addImages("ARABBUTTON", 1);
     w.ViewToolbar->addCheckButton("Arab", arabImage, "Tampilkan teks Arab (Ctrl+Shift+A)");
     if (isXpOrLater()) {
         w.ViewToolbar->changeStyle(TBSTYLE_WRAPABLE, 0);
@@ -249,6 +269,10 @@ std::unique_ptr<Form> CreateMainWindow(MainWindow*& place, Form* parent) {
     //     while it is built, so the events of steps 4, 23, 26, 28 and 30 are connected
     //     together here, as one table.
     wireEvents(w);
+
+    // A window larger than its monitor's work area at this DPI (a small laptop screen at
+    // 125 %) is moved and cut to fit.
+    form.keepInWorkArea();
 
     // 31. Bitmap, caption, swatch colours, the Corpus.
     try {

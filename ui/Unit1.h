@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -89,6 +90,8 @@ struct MainWindow {
     Panel* StatusPanel = nullptr;
     Label* SurahLabel = nullptr;
     Label* CountLabel = nullptr;
+    // At the right of the status line for a moment after the text size changes.
+    Label* ZoomLabel = nullptr;
 
     // Data owned by the window until ReleaseOnClose.
     std::unique_ptr<FastStrList> corpus;
@@ -112,6 +115,12 @@ struct MainWindow {
     std::unique_ptr<rules::ArabicLayout> arabicLayout;
     // A marked result is arriving and its count is not in the status line yet.
     bool countPending = false;
+    // The reading view's text size in percent; 100 at every start.
+    int textZoom = 100;
+    // The reader's place while the window moves to a monitor of another DPI.
+    ViewAnchor dpiAnchor;
+    // The place ShowText brings into view once its text has arrived, until it has.
+    std::optional<ViewAnchor> pendingAnchor;
 
     MainWindow();
     ~MainWindow();
@@ -140,7 +149,8 @@ struct MainWindow {
     // work stands: touch nothing). shownEnd: how far into the text the view got, 0 without a
     // window.
     bool ShowText(ShownText content, const ViewAnchor* anchor, std::size_t& shownEnd);
-    // The selection and the top of the view as places in the view text.
+    // The selection and the top of the view as places in the view text; while content is
+    // arriving and its place is not reached yet, that place.
     ViewAnchor CurrentAnchor();
     void ApplyAnchor(const ViewAnchor& anchor);
     // The view position of a place in the view text, as the view shows it now.
@@ -168,6 +178,20 @@ struct MainWindow {
     void ShowVerse(int s, int a);
     void CopyWithCitationCommand();
     void FocusSearchBox();
+
+    // The reading view's text size: steps up (down for a negative count) through the sizes
+    // of rules::TextZoomSteps, or back to 100 %. The verse at the top stays at the top and
+    // the selection stays; what is copied, cited and saved keeps its size.
+    void ZoomCommand(int steps);
+    void ResetZoomCommand();
+    void SetTextZoom(int percent);
+    // Shows the view's content again with the place given (at a new text size or DPI); a
+    // result whose pieces this interrupted gets its count when it is complete.
+    void ShowAgain(const ViewAnchor& anchor);
+    // Around a move to a monitor of another DPI: the place is kept and the view emptied
+    // before the controls are scaled, and the content shown again at the new size after.
+    void BeforeDpiChange();
+    void AfterDpiChange();
 
     // "Arab": the Arabic above every verse, or not.
     void ArabicCommand();

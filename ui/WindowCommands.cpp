@@ -39,7 +39,7 @@ void MainWindow::KeepAboutButtonRight() {
     RECT outer{};
     if (!GetWindowRect(MainForm->handle(), &outer))
         return;
-    AboutButton->setLeft(outer.right - outer.left - AboutButtonFromRight);
+    AboutButton->setLeft(outer.right - outer.left - MainForm->scaled(AboutButtonFromRight));
 }
 
 void MainWindow::PaintHeaderBand(Control& panel, HDC dc) {

@@ -29,6 +29,7 @@
 #include <vector>
 
 #include "bench/win32/ChildMeasure.h"
+#include "bench/win32/FirstScreen.h"
 #include "bench/win32/MainWindowRun.h"
 #include "corpus/FastStrList.h"
 #include "corpus/LoadCorpus.h"
@@ -47,6 +48,7 @@
 
 namespace {
 
+using bench::FirstScreen;
 using bench::nowMs;
 using bench::peakWorkingSetMb;
 using bench::PumpProbeMs;
@@ -55,59 +57,6 @@ using bench::quoted;
 using bench::spread;
 
 using Window = bench::MainWindowRun;
-
-// The end of the view's first paint once its content has been replaced.
-class FirstScreen {
-public:
-    explicit FirstScreen(const RichView& view)
-        : view_(view), generation_(view.contentGeneration()) {
-        current_ = this;
-        hook_ = SetWindowsHookExA(WH_GETMESSAGE, watch, nullptr, GetCurrentThreadId());
-    }
-    ~FirstScreen() {
-        UnhookWindowsHookEx(hook_);
-        current_ = nullptr;
-    }
-    FirstScreen(const FirstScreen&) = delete;
-    FirstScreen& operator=(const FirstScreen&) = delete;
-    // When the first screen was drawn; when the work ended before it was, its content is
-    // drawn now, as the message loop would draw it next.
-    double at() {
-        if (at_ < 0) {
-            Application::processMessages();
-            if (at_ < 0)
-                at_ = nowMs();
-        }
-        return at_;
-    }
-
-private:
-    static constexpr UINT Painted = WM_APP + 0x3a;
-    static LRESULT CALLBACK watch(int code, WPARAM removed, LPARAM lParam) {
-        const MSG* msg = reinterpret_cast<const MSG*>(lParam);
-        if (FirstScreen* self = current_; code == HC_ACTION && self) {
-            // The view may be emptied and drawn empty first (a search clears it before it
-            // scans): the first screen is the first one with text.
-            if (msg->message == WM_PAINT && !self->posted_ && msg->hwnd == self->view_.handle() &&
-                self->view_.contentGeneration() != self->generation_ &&
-                GetWindowTextLengthW(msg->hwnd) > 0) {
-                self->posted_ = true;
-                PostThreadMessageA(GetCurrentThreadId(), Painted, 0, 0);
-            } else if (msg->message == Painted && msg->hwnd == nullptr && removed == PM_REMOVE &&
-                       self->at_ < 0) {
-                self->at_ = nowMs();
-            }
-        }
-        return CallNextHookEx(nullptr, code, removed, lParam);
-    }
-
-    static inline FirstScreen* current_ = nullptr;
-    const RichView& view_;
-    std::uint32_t generation_;
-    HHOOK hook_ = nullptr;
-    bool posted_ = false;
-    double at_ = -1;
-};
 
 // With --pieces: every document streamed into the view (its size and how long the view took)
 // and the three longest stretches without a pump with the streams inside them, to stderr, so

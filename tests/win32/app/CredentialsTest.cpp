@@ -79,7 +79,7 @@ TEST_F(Credentials, VersionResourceNamesTheProgramItsVersionAndBothLicences) {
     EXPECT_NE(copyright.find("CC BY-SA 4.0"), std::string::npos) << copyright;
 }
 
-TEST_F(Credentials, ManifestRunsAsInvokerOnWindows7To11WithoutDpiOrControlsChanges) {
+TEST_F(Credentials, ManifestRunsAsInvokerOnWindows7To11PerMonitorAwareWithClassicControls) {
     HMODULE image = LoadLibraryExA(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
     ASSERT_NE(image, nullptr) << exe;
     HRSRC found = FindResourceA(image, MAKEINTRESOURCEA(1), MAKEINTRESOURCEA(24));  // RT_MANIFEST
@@ -103,8 +103,15 @@ TEST_F(Credentials, ManifestRunsAsInvokerOnWindows7To11WithoutDpiOrControlsChang
             << id;
     }
     EXPECT_NE(manifest.find("version=\"" NURVELA_VERSION ".0\""), std::string::npos);
-    // The layout is in pixels and built for the classic controls: neither may change.
-    EXPECT_EQ(manifest.find("dpiAware"), std::string::npos);
+    // The program scales itself for every monitor: per-monitor v2 where Windows has it, the
+    // first per-monitor mode before, system aware on Windows 7 and 8 ("true/pm" reads as
+    // "true" there). The layout is built for the classic controls.
+    EXPECT_NE(manifest.find("<dpiAware xmlns=\"http://schemas.microsoft.com/SMI/2005/"
+                            "WindowsSettings\">true/pm</dpiAware>"),
+              std::string::npos);
+    EXPECT_NE(manifest.find("<dpiAwareness xmlns=\"http://schemas.microsoft.com/SMI/2016/"
+                            "WindowsSettings\">PerMonitorV2, PerMonitor</dpiAwareness>"),
+              std::string::npos);
     EXPECT_EQ(manifest.find("Common-Controls"), std::string::npos);
     EXPECT_EQ(manifest.find("<dependency"), std::string::npos);
 }

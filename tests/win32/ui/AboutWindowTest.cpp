@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include "tests/win32/support/Scale.h"
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -161,8 +163,8 @@ TEST_F(AboutWindowBuilt, FixedDialogFrameCentredOnTheScreenOwnedByTheParent) {
     HWND hwnd = form->handle();
     RECT client{};
     GetClientRect(hwnd, &client);
-    EXPECT_EQ(client.right, 429);
-    EXPECT_EQ(client.bottom, 291);
+    EXPECT_EQ(client.right, px(429));
+    EXPECT_EQ(client.bottom, px(291));
 
     const LONG style = GetWindowLongA(hwnd, GWL_STYLE);
     const LONG exStyle = GetWindowLongA(hwnd, GWL_EXSTYLE);
@@ -191,9 +193,10 @@ TEST_F(AboutWindowBuilt, FixedDialogFrameCentredOnTheScreenOwnedByTheParent) {
 }
 
 TEST_F(AboutWindowBuilt, BandViewAndButtonSitWhereTheLayoutPutsThem) {
-    EXPECT_EQ(boxInParent(about->HeaderBand->handle()), (WindowBox{0, 0, 429, 55}));
-    EXPECT_EQ(boxInParent(about->AboutView->handle()), (WindowBox{0, 55, 429, 191}));
-    EXPECT_EQ(boxInParent(about->CloseButton->handle()), (WindowBox{336, 258, 77, 22}));
+    EXPECT_EQ(boxInParent(about->HeaderBand->handle()), (WindowBox{0, 0, px(429), px(55)}));
+    EXPECT_EQ(boxInParent(about->AboutView->handle()), (WindowBox{0, px(55), px(429), px(191)}));
+    EXPECT_EQ(boxInParent(about->CloseButton->handle()),
+              (WindowBox{px(336), px(258), px(77), px(22)}));
     EXPECT_TRUE(about->CloseButton->flat());
     EXPECT_EQ(about->CloseButton->caption(), "Tutup");
     EXPECT_EQ(about->HeaderBand->colour(), 0x00800000u);
@@ -209,17 +212,19 @@ TEST_F(AboutWindowBuilt, TitleAndCreditAreCentredInTheBandInTheirOwnFonts) {
     EXPECT_FALSE(credit.caption().empty());
 
     // Sizes measured with fonts built here, not with the toolkit's own.
-    const SIZE titleText = textExtent("arial", 16, FW_BOLD, title.caption());
-    const SIZE creditText = textExtent("arial", 14, FW_NORMAL, credit.caption());
+    const SIZE titleText = textExtent("arial", px(16), FW_BOLD, title.caption());
+    const SIZE creditText = textExtent("arial", px(14), FW_NORMAL, credit.caption());
     const WindowBox titleBox = boxInParent(title.handle());
     const WindowBox creditBox = boxInParent(credit.handle());
-    EXPECT_EQ(titleBox.width, titleText.cx + 1);
-    EXPECT_EQ(creditBox.width, creditText.cx + 1);
-    EXPECT_EQ(titleBox.top, 5);
-    EXPECT_EQ(creditBox.top, 24);
-    EXPECT_EQ(titleBox.left, (429 - titleBox.width) / 2);
-    EXPECT_EQ(creditBox.left, (429 - creditBox.width) / 2);
-    EXPECT_LE(creditBox.width, 429) << "the credit fits on the band";
+    EXPECT_EQ(titleBox.width, titleText.cx + px(1));
+    EXPECT_EQ(creditBox.width, creditText.cx + px(1));
+    EXPECT_EQ(titleBox.top, px(5));
+    EXPECT_EQ(creditBox.top, px(24));
+    EXPECT_EQ(titleBox.left, (px(429) - titleBox.width) / 2);
+    EXPECT_EQ(creditBox.left, (px(429) - creditBox.width) / 2);
+    EXPECT_LE(creditBox.width, px(429)) << "the credit fits on the band";
+    EXPECT_LE(titleBox.top + titleBox.height, creditBox.top) << "the lines do not overlap";
+    EXPECT_LE(creditBox.top + creditBox.height, px(55) - px(4)) << "above the accent line";
 
     EXPECT_EQ(title.font().colour, 0x00FFFFFFu);
     EXPECT_EQ(credit.font().colour, 0x00FFFFFFu);
@@ -242,6 +247,9 @@ TEST_F(AboutWindowBuilt, ReadmeArrivesFormattedNotAsRtfSource) {
     EXPECT_EQ(text.find("\\par"), std::string::npos);
     EXPECT_LT(text.find("v1.5"), text.find("v1.0"));
     EXPECT_NE(text.find("CC BY-SA 4.0"), std::string::npos);
+    // The text size keys are explained.
+    EXPECT_NE(text.find("Ctrl+Plus"), std::string::npos);
+    EXPECT_NE(text.find("Ctrl+0 kembali ke 100%"), std::string::npos);
 
     EXPECT_TRUE(boldAt(view, view.findText("Sejarah Perkembangan", 0, false), 20));
     EXPECT_FALSE(boldAt(view, view.findText("menampilkan", 0, false), 11));
@@ -250,27 +258,31 @@ TEST_F(AboutWindowBuilt, ReadmeArrivesFormattedNotAsRtfSource) {
 TEST_F(AboutWindowBuilt, BandsFillTheirRowsAndReleasedBandsDrawNothing) {
     HDC screen = GetDC(nullptr);
     HDC dc = CreateCompatibleDC(screen);
-    HBITMAP surface = CreateCompatibleBitmap(screen, 429, 55);
+    // The band's own size at the tests' DPI; the accent line is four rows at 96 DPI.
+    const int w = about->HeaderBand->width();
+    const int h = about->HeaderBand->height();
+    const int accent = h - px(4);
+    HBITMAP surface = CreateCompatibleBitmap(screen, w, h);
     ReleaseDC(nullptr, screen);
     HGDIOBJ old = SelectObject(dc, surface);
     const COLORREF magenta = RGB(255, 0, 255);
     auto clear = [&] {
         HBRUSH brush = CreateSolidBrush(magenta);
-        RECT all{0, 0, 429, 55};
+        RECT all{0, 0, w, h};
         FillRect(dc, &all, brush);
         DeleteObject(brush);
     };
 
     clear();
     about->PaintAboutBands(*about->HeaderBand, dc);
-    // TOPFRAME1 over rows 0..50: blue on the left, lighter in the middle.
+    // TOPFRAME1 over rows 0..50 (at 96 DPI): blue on the left, lighter in the middle.
     EXPECT_EQ(pixel(dc, 0, 0), RGB(0x62, 0x86, 0xE1));
-    EXPECT_EQ(pixel(dc, 0, 50), RGB(0x62, 0x86, 0xE1));
-    EXPECT_EQ(pixel(dc, 428, 25), RGB(0x72, 0x94, 0xE7));
+    EXPECT_EQ(pixel(dc, 0, accent - 1), RGB(0x62, 0x86, 0xE1));
+    EXPECT_EQ(pixel(dc, w - 1, accent / 2), RGB(0x72, 0x94, 0xE7));
     // TOPFRAME2 over the last four rows: blue at the left, orange near the middle.
-    EXPECT_EQ(pixel(dc, 0, 51), RGB(0x63, 0x7E, 0xD4));
-    EXPECT_EQ(pixel(dc, 0, 54), RGB(0x63, 0x7E, 0xD4));
-    const COLORREF middle = pixel(dc, 210, 52);
+    EXPECT_EQ(pixel(dc, 0, accent), RGB(0x63, 0x7E, 0xD4));
+    EXPECT_EQ(pixel(dc, 0, h - 1), RGB(0x63, 0x7E, 0xD4));
+    const COLORREF middle = pixel(dc, w * 210 / 429, accent + 1);
     EXPECT_GT(GetRValue(middle), 0xE0);
     EXPECT_LT(GetBValue(middle), 0x80);
 
@@ -280,7 +292,7 @@ TEST_F(AboutWindowBuilt, BandsFillTheirRowsAndReleasedBandsDrawNothing) {
     clear();
     about->PaintAboutBands(*about->HeaderBand, dc);
     EXPECT_EQ(pixel(dc, 0, 0), magenta);
-    EXPECT_EQ(pixel(dc, 0, 52), magenta);
+    EXPECT_EQ(pixel(dc, 0, accent + 1), magenta);
 
     SelectObject(dc, old);
     DeleteObject(surface);
@@ -298,10 +310,10 @@ TEST_F(AboutWindowBuilt, ModalRunInsetsTheTextOnceAndCloseReleasesTheBands) {
     ASSERT_TRUE(probe.ran());
     EXPECT_FALSE(probe.gaveUp());
     // Wine reads the rectangle back one pixel off on some sides.
-    EXPECT_NEAR(margins.left, 10, 1);
-    EXPECT_NEAR(margins.top, 10, 1);
-    EXPECT_NEAR(margins.right, 10, 1);
-    EXPECT_NEAR(margins.bottom, 10, 1);
+    EXPECT_NEAR(margins.left, px(10), 1);
+    EXPECT_NEAR(margins.top, px(10), 1);
+    EXPECT_NEAR(margins.right, px(10), 1);
+    EXPECT_NEAR(margins.bottom, px(10), 1);
     EXPECT_TRUE(IsWindowEnabled(mainForm->handle()));
     EXPECT_FALSE(IsWindowVisible(form->handle()));
     EXPECT_EQ(about->bandBitmap1, nullptr);
@@ -351,9 +363,9 @@ TEST_F(AboutFromMainWindow, OpenedTwiceShowsTheSameTextWithATenPixelMarginEachTi
     EXPECT_NE(texts[0].find("Deskripsi Singkat"), std::string::npos);
     EXPECT_EQ(texts[0], texts[1]);
     for (const RECT& m : margins) {
-        EXPECT_NEAR(m.left, 10, 1);
-        EXPECT_NEAR(m.top, 10, 1);
-        EXPECT_NEAR(m.right, 10, 1);
+        EXPECT_NEAR(m.left, px(10), 1);
+        EXPECT_NEAR(m.top, px(10), 1);
+        EXPECT_NEAR(m.right, px(10), 1);
     }
 }
 

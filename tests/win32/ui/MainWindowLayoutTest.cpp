@@ -4,7 +4,11 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <initializer_list>
+
 #include "corpus/FastStrList.h"
+#include "tests/win32/support/Scale.h"
 #include "tests/win32/ui/RealMainWindow.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/CheckBox.h"
@@ -59,16 +63,91 @@ COLORREF richEditBackground(HWND view) {
 
 using MainWindowLayout = RealMainWindow;
 
+TEST_F(MainWindowLayout, TheWindowIsDrawnAtTheDpiTheTestPrefixGives) {
+    EXPECT_EQ(testDpi(), expectedTestDpi());
+    EXPECT_EQ(form->dpi(), testDpi());
+    EXPECT_EQ(w->ReadingView->dpi(), testDpi());
+}
+
+TEST_F(MainWindowLayout, EveryCaptionFitsItsControl) {
+    // A push button draws its caption inside a one-pixel frame; a check box beside its box and
+    // a gap; a label as it is.
+    for (Control* button :
+         std::initializer_list<Control*>{w->SearchButton, w->ShowAllButton, w->AboutButton,
+                                         w->BackColourButton, w->FontColourButton}) {
+        HWND hwnd = button->handle();
+        SCOPED_TRACE(textOf(hwnd));
+        const SIZE text = extentIn(hwnd, textOf(hwnd));
+        const Box box = boxOf(hwnd);
+        EXPECT_LE(text.cx + 2, box.width);
+        EXPECT_LE(text.cy + 2, box.height);
+    }
+    for (CheckBox* check : {w->WholeWordCheck, w->BoldCheck}) {
+        HWND hwnd = check->handle();
+        SCOPED_TRACE(textOf(hwnd));
+        const SIZE text = extentIn(hwnd, textOf(hwnd));
+        const Box box = boxOf(hwnd);
+        EXPECT_LE(text.cx + GetSystemMetrics(SM_CXMENUCHECK) + px(4), box.width);
+        EXPECT_LE(std::max<int>(text.cy, GetSystemMetrics(SM_CYMENUCHECK)), box.height);
+    }
+    w->SurahLabel->setCaption("114 Surat");
+    w->CountLabel->setCaption("6,236 Ayat ( 12,345 Kata )");
+    for (Label* label : {w->SurahLabel, w->CountLabel}) {
+        SCOPED_TRACE(label->caption());
+        HDC dc = CreateCompatibleDC(nullptr);
+        HGDIOBJ old = SelectObject(dc, label->fontHandle());
+        SIZE text{};
+        GetTextExtentPoint32A(dc, label->caption().c_str(),
+                              static_cast<int>(label->caption().size()), &text);
+        SelectObject(dc, old);
+        DeleteDC(dc);
+        const Box box = boxOf(label->handle());
+        EXPECT_LE(text.cx, box.width);
+        EXPECT_LE(text.cy, box.height);
+        EXPECT_LE(box.top + box.height, w->StatusPanel->height());
+    }
+    // The toolbar's buttons hold their image and caption, all inside the toolbar.
+    const Box bar = boxOf(w->ViewToolbar->handle());
+    for (int i = 0; i < w->ViewToolbar->entryCount(); ++i) {
+        SCOPED_TRACE(i);
+        const RECT button = w->ViewToolbar->buttonRect(i);
+        EXPECT_LE(button.bottom, bar.height);
+        EXPECT_LE(button.right, bar.width);
+    }
+}
+
+TEST_F(MainWindowLayout, TheToolbarImagesHaveTheSizeOfTheirSetNeverStretched) {
+    const int size = testDpi() >= 144 ? 24 : 16;
+    EXPECT_EQ(w->ViewToolbar->imageSize(), size);
+    auto list =
+        reinterpret_cast<HIMAGELIST>(SendMessageA(w->ViewToolbar->handle(), TB_GETIMAGELIST, 0, 0));
+    int width = 0, height = 0;
+    ASSERT_TRUE(ImageList_GetIconSize(list, &width, &height));
+    EXPECT_EQ(width, size);
+    EXPECT_EQ(height, size);
+    // The standard sets and the "Arab" image, each one image of that size.
+    EXPECT_EQ(w->ViewToolbar->imageCount(), 21);
+    BITMAP arab{};
+    HBITMAP image = static_cast<HBITMAP>(LoadImageA(Application::instance(),
+                                                    size == 24 ? "ARABBUTTON24" : "ARABBUTTON",
+                                                    IMAGE_BITMAP, 0, 0, 0));
+    ASSERT_NE(image, nullptr);
+    GetObjectA(image, sizeof arab, &arab);
+    DeleteObject(image);
+    EXPECT_EQ(arab.bmWidth, size);
+    EXPECT_EQ(arab.bmHeight, size);
+}
+
 TEST_F(MainWindowLayout, TheFormIsHiddenAt228x161WithA688x450ClientArea) {
     HWND hwnd = form->handle();
     EXPECT_FALSE(IsWindowVisible(hwnd));
     RECT outer, client;
     GetWindowRect(hwnd, &outer);
     GetClientRect(hwnd, &client);
-    EXPECT_EQ(outer.left, 228);
-    EXPECT_EQ(outer.top, 161);
-    EXPECT_EQ(client.right, 688);
-    EXPECT_EQ(client.bottom, 450);
+    EXPECT_EQ(outer.left, px(228));
+    EXPECT_EQ(outer.top, px(161));
+    EXPECT_EQ(client.right, px(688));
+    EXPECT_EQ(client.bottom, px(450));
     DWORD style = styleOf(hwnd);
     for (DWORD part : {WS_CAPTION, WS_SYSMENU, WS_MINIMIZEBOX, WS_MAXIMIZEBOX, WS_THICKFRAME}) {
         EXPECT_TRUE(style & part) << std::hex << part;
@@ -79,12 +158,12 @@ TEST_F(MainWindowLayout, TheFormIsHiddenAt228x161WithA688x450ClientArea) {
 }
 
 TEST_F(MainWindowLayout, TheAlignedPanelsFillTheClientAreaWithTwoPixelGaps) {
-    EXPECT_EQ(boxOf(w->HeaderPanel->handle()), (Box{0, 0, 688, 39}));
-    EXPECT_EQ(boxOf(w->BodyPanel->handle()), (Box{0, 39, 688, 411}));
-    EXPECT_EQ(boxOf(w->SurahList->handle()), (Box{2, 2, 151, 380}));
-    EXPECT_EQ(boxOf(w->ListSplitter->handle()), (Box{155, 2, 4, 380}));
-    EXPECT_EQ(boxOf(w->StatusPanel->handle()), (Box{2, 384, 684, 25}));
-    EXPECT_EQ(boxOf(w->ViewPanel->handle()), (Box{161, 2, 525, 380}));
+    EXPECT_TRUE(layoutBox(boxOf(w->HeaderPanel->handle()), Box{px(0), px(0), px(688), px(39)}));
+    EXPECT_TRUE(layoutBox(boxOf(w->BodyPanel->handle()), Box{px(0), px(39), px(688), px(411)}));
+    EXPECT_TRUE(layoutBox(boxOf(w->SurahList->handle()), Box{px(2), px(2), px(151), px(380)}));
+    EXPECT_TRUE(layoutBox(boxOf(w->ListSplitter->handle()), Box{px(155), px(2), px(4), px(380)}));
+    EXPECT_TRUE(layoutBox(boxOf(w->StatusPanel->handle()), Box{px(2), px(384), px(684), px(25)}));
+    EXPECT_TRUE(layoutBox(boxOf(w->ViewPanel->handle()), Box{px(161), px(2), px(525), px(380)}));
     EXPECT_EQ(GetParent(w->SurahList->handle()), w->BodyPanel->handle());
     EXPECT_EQ(GetParent(w->ReadingView->handle()), w->ViewPanel->handle());
 }
@@ -92,23 +171,26 @@ TEST_F(MainWindowLayout, TheAlignedPanelsFillTheClientAreaWithTwoPixelGaps) {
 TEST_F(MainWindowLayout, TheToolbarSitsOnTopOfTheViewAndTheViewTakesTheRest) {
     RECT inside;
     GetClientRect(w->ViewPanel->handle(), &inside);
-    EXPECT_EQ(inside.right, 523) << "one-pixel sunken edge";
+    EXPECT_NEAR(inside.right, px(525) - 2, testDpi() == 96 ? 0 : 1) << "one-pixel sunken edge";
+    const int m = px(2);
     Box bar = boxOf(w->ViewToolbar->handle());
-    EXPECT_EQ(bar.left, 2);
-    EXPECT_EQ(bar.top, 2);
-    EXPECT_EQ(bar.width, inside.right - 4);
+    EXPECT_EQ(bar.left, m);
+    EXPECT_EQ(bar.top, m);
+    EXPECT_EQ(bar.width, inside.right - 2 * m);
     EXPECT_GT(bar.height, 0);
     EXPECT_EQ(boxOf(w->ReadingView->handle()),
-              (Box{2, bar.top + bar.height + 2, inside.right - 4,
-                   inside.bottom - (bar.top + bar.height + 2) - 2}));
+              (Box{m, bar.top + bar.height + m, inside.right - 2 * m,
+                   inside.bottom - (bar.top + bar.height + m) - m}));
 }
 
 TEST_F(MainWindowLayout, TheHeaderControlsKeepTheirPlacesAndAutoSizedOnesFitTheirCaptions) {
-    EXPECT_EQ(boxOf(w->SearchBox->handle()), (Box{8, 8, 145, 22}));
-    EXPECT_EQ(boxOf(w->SearchButton->handle()), (Box{168, 8, 64, 22}));
-    EXPECT_EQ(boxOf(w->ShowAllButton->handle()), (Box{232, 8, 122, 22}));
-    EXPECT_EQ(boxOf(w->BackColourButton->handle()), (Box{376, 8, 41, 22}));
-    EXPECT_EQ(boxOf(w->FontColourButton->handle()), (Box{417, 8, 41, 22}));
+    EXPECT_TRUE(layoutBox(boxOf(w->SearchBox->handle()), Box{px(8), px(8), px(145), px(22)}));
+    EXPECT_TRUE(layoutBox(boxOf(w->SearchButton->handle()), Box{px(168), px(8), px(64), px(22)}));
+    EXPECT_TRUE(layoutBox(boxOf(w->ShowAllButton->handle()), Box{px(232), px(8), px(122), px(22)}));
+    EXPECT_TRUE(
+        layoutBox(boxOf(w->BackColourButton->handle()), Box{px(376), px(8), px(41), px(22)}));
+    EXPECT_TRUE(
+        layoutBox(boxOf(w->FontColourButton->handle()), Box{px(417), px(8), px(41), px(22)}));
 
     struct AutoSized {
         Control* control;
@@ -120,19 +202,19 @@ TEST_F(MainWindowLayout, TheHeaderControlsKeepTheirPlacesAndAutoSizedOnesFitThei
         HWND hwnd = a.control->handle();
         SCOPED_TRACE(textOf(hwnd));
         SIZE text = extentIn(hwnd, textOf(hwnd));
-        EXPECT_EQ(boxOf(hwnd),
-                  (Box{a.left, a.top, text.cx + a.extraWidth, text.cy + a.extraHeight}));
+        EXPECT_TRUE(layoutBox(boxOf(hwnd), Box{px(a.left), px(a.top), text.cx + px(a.extraWidth),
+                                               text.cy + px(a.extraHeight)}));
     }
     // The status labels are empty after start-up: just the extra pixel each way.
     for (Label* label : {w->SurahLabel, w->CountLabel}) {
         SIZE empty = extentIn(label->handle(), "");
         Box box = boxOf(label->handle());
-        EXPECT_EQ(box.width, empty.cx + 1);
-        EXPECT_EQ(box.height, empty.cy + 1);
+        EXPECT_EQ(box.width, empty.cx + px(1));
+        EXPECT_EQ(box.height, empty.cy + px(1));
     }
-    EXPECT_EQ(boxOf(w->SurahLabel->handle()).left, 8);
-    EXPECT_EQ(boxOf(w->CountLabel->handle()).left, 160);
-    EXPECT_EQ(boxOf(w->CountLabel->handle()).top, 4);
+    EXPECT_EQ(boxOf(w->SurahLabel->handle()).left, px(8));
+    EXPECT_EQ(boxOf(w->CountLabel->handle()).left, px(160));
+    EXPECT_EQ(boxOf(w->CountLabel->handle()).top, px(4));
 }
 
 TEST_F(MainWindowLayout, EveryControlDrawsInArial16ButTheAboutButtonInVerdana) {
@@ -147,7 +229,7 @@ TEST_F(MainWindowLayout, EveryControlDrawsInArial16ButTheAboutButtonInVerdana) {
         LOGFONTA font = fontOf(n.control->handle());
         SCOPED_TRACE(n.name);
         EXPECT_STREQ(font.lfFaceName, "Arial");
-        EXPECT_EQ(font.lfHeight, 16);
+        EXPECT_EQ(font.lfHeight, px(16));
     }
     // The labels paint with their own font; the rich edit control keeps its own record.
     for (Label* label : {w->SurahLabel, w->CountLabel}) {
@@ -163,7 +245,7 @@ TEST_F(MainWindowLayout, EveryControlDrawsInArial16ButTheAboutButtonInVerdana) {
 
     LOGFONTA about = fontOf(w->AboutButton->handle());
     EXPECT_STREQ(about.lfFaceName, "Verdana");
-    EXPECT_EQ(about.lfHeight, 16);
+    EXPECT_EQ(about.lfHeight, px(16));
 }
 
 TEST_F(MainWindowLayout, CaptionsTextsAndCheckStatesAtStart) {

@@ -7,8 +7,10 @@
 
 #include <memory>
 #include <ostream>
+#include <sstream>
 #include <string>
 
+#include "tests/win32/support/Scale.h"
 #include "toolkit/Application.h"
 #include "toolkit/Form.h"
 #include "ui/Unit1.h"
@@ -37,6 +39,26 @@ struct Box {
 
 inline void PrintTo(const Box& b, std::ostream* os) {
     *os << b.width << " x " << b.height << " at (" << b.left << ", " << b.top << ")";
+}
+
+// A rectangle of the layout as the program lays it out at the tests' DPI: exactly the given
+// one at 96, and within a pixel of it elsewhere, where a place follows from several scaled
+// and rounded values (a panel's width is the form's less the scaled widths beside it).
+inline testing::AssertionResult layoutBox(const Box& actual, const Box& expected) {
+    const int slack = testDpi() == 96 ? 0 : 1;
+    const auto within = [slack](int a, int b) { return a - b <= slack && b - a <= slack; };
+    if (within(actual.left, expected.left) && within(actual.top, expected.top) &&
+        within(actual.width, expected.width) && within(actual.height, expected.height)) {
+        return testing::AssertionSuccess();
+    }
+    std::ostringstream text;
+    PrintTo(actual, &text);
+    text << ", expected ";
+    PrintTo(expected, &text);
+    if (slack) {
+        text << " within " << slack << " pixel";
+    }
+    return testing::AssertionFailure() << text.str();
 }
 
 // The window's rectangle in its parent's client coordinates.
