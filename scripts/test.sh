@@ -31,9 +31,10 @@ for arch in $archs; do
         failed+=("$what")
     fi
     log="$build/$arch/Testing/Temporary/LastTest.log"
-    count=$(grep -ao '\[==========\] [0-9]* tests from [0-9]* test suites ran' "$log" 2>/dev/null |
-        tail -n1 | cut -d' ' -f2)
-    summary+=("$what $result (${count:-?} GoogleTest tests and the office read-back)")
+    # The suite's count, then the count of its run at 144 DPI.
+    counts=($(grep -ao '\[==========\] [0-9]* tests from [0-9]* test suites ran' "$log" 2>/dev/null |
+        cut -d' ' -f2))
+    summary+=("$what $result (${counts[0]:-?} GoogleTest tests, ${counts[1]:-?} of them again at 144 DPI, and the office read-back)")
 done
 echo "== Windows tests: $(IFS=';'; echo "${summary[*]}" | sed 's/;/; /g')"
 if [ ${#failed[@]} -gt 0 ]; then
