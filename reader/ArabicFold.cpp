@@ -38,7 +38,9 @@ constexpr std::uint8_t OptionalYeh = OptionalWaw + 1;
 constexpr std::uint8_t OptionalNoon = OptionalYeh + 1;
 constexpr std::uint8_t OptionalLam = OptionalNoon + 1;
 constexpr std::uint8_t OptionalBreak = OptionalLam + 1;  // after the vocative يٰ
-constexpr std::uint8_t UnitCount = OptionalBreak + 1;
+constexpr std::uint8_t AlefOrYeh = OptionalBreak + 1;    // the final alef of رَءَا (رأى)
+constexpr std::uint8_t SadOrSeen = AlefOrYeh + 1;  // ص with a small seen above: بَصۜۡطَة
+constexpr std::uint8_t UnitCount = SadOrSeen + 1;
 
 constexpr LetterSet bit(Letter l) {
     return LetterSet{1} << l;
@@ -61,11 +63,11 @@ const std::array<UnitRule, UnitCount>& rules() {
         t[WawWithHamzaFinal] = {set({Waw, WawHamza, Hamza, AlefHamza, Alef}), false, false};
         t[YehWithHamza] = {set({Yeh, YehHamza, Hamza}), false, false};
         t[HamzaOnAlefSeat] = {set({Hamza, AlefHamza, Alef}), false, false};
-        t[HamzaOnWawSeat] = {set({Hamza, WawHamza, Waw}), false, false};
+        t[HamzaOnWawSeat] = {set({Hamza, WawHamza, Waw, YehHamza, Yeh}), false, false};
         t[HamzaOnYehSeat] = {set({Hamza, YehHamza, Yeh}), false, false};
         t[HamzaOnYehOrAlefSeat] = {set({Hamza, YehHamza, Yeh, AlefHamza, Alef}), false, false};
         t[HamzaAlone] = {set({Hamza, AlefHamza, WawHamza, YehHamza}), false, false};
-        t[HamzaBeforeAlef] = {set({Hamza, AlefHamza}), true, false};
+        t[HamzaBeforeAlef] = {set({Hamza, AlefHamza, Alef}), true, false};
         t[WawAsAlef] = {set({Waw, Alef}), false, false};
         t[MaksuraAsAlef] = {bit(Alef), false, false};
         t[OpenTeh] = {set({Teh, TehMarbuta}), false, false};
@@ -76,6 +78,8 @@ const std::array<UnitRule, UnitCount>& rules() {
         t[OptionalNoon] = {bit(Noon), true, false};
         t[OptionalLam] = {bit(Lam), true, false};
         t[OptionalBreak] = {bit(WordBreak), true, true};
+        t[AlefOrYeh] = {set({Alef, AlefHamza, Yeh}), false, false};
+        t[SadOrSeen] = {set({Sad, Seen}), false, false};
         return t;
     }();
     return table;
@@ -360,8 +364,10 @@ private:
                                                                next_->marks[0] == MaddahAbove))) ||
             c.has(SuperAlef);
         std::uint8_t seat;
-        if (initial)
-            seat = HamzaOnAlefSeat;
+        if (wordLength() == 1 && wordUnit(0) == AlefWithHamza)
+            seat = HamzaOnYehOrAlefSeat;  // after the interrogative: أَءِذَا as أإذا, أئذا, ااذا
+        else if (initial)
+            seat = own == Vowel::I ? HamzaOnYehSeat : HamzaOnAlefSeat;
         else if (own == Vowel::I || pv == Vowel::I)
             seat = HamzaOnYehSeat;
         else if ((pb == 0x064A || pb == 0x0649) && (pv == Vowel::Sukun || pv == Vowel::None))
@@ -421,13 +427,21 @@ private:
             case 0x0627:
             case 0x0671:
             case 0x0622:
-                add(c.silent() ? OptionalAlef : PlainAlef, c.begin);
+                if (c.silent())
+                    add(OptionalAlef, c.begin);
+                else if (wordFinal() && wordLength() &&
+                         wordUnit(wordLength() - 1) == HamzaBeforeAlef)
+                    add(AlefOrYeh, c.begin);
+                else
+                    add(PlainAlef, c.begin);
                 break;
             case 0x0623:
             case 0x0625:
                 if (c.has(MaddahAbove)) {
                     add(HamzaBeforeAlef, c.begin);
                     add(PlainAlef, c.begin);
+                } else if (nextBase() == 0x064A && next_->silent()) {
+                    add(HamzaOnYehOrAlefSeat, c.begin);  // مَلَإِيْهِۦ: ملئه
                 } else {
                     add(AlefWithHamza, c.begin);
                 }
@@ -447,8 +461,10 @@ private:
                     add(WawAsAlef, c.begin);
                     add(OptionalAlef, c.begin);
                     superAlefTaken = true;
+                } else if (c.silent() && nextBase() != 0x0644) {
+                    add(OptionalWaw, c.begin);  // سَأُوْرِيكُمۡ, but أُوْلَـٰٓئِكَ
                 } else {
-                    add(Waw, c.begin);
+                    add(c.has(HamzaBelow) ? WawWithHamza : std::uint8_t{Waw}, c.begin);
                 }
                 break;
             case 0x0649:
@@ -460,7 +476,15 @@ private:
                 }
                 break;
             case 0x064A:
-                add(c.silent() ? OptionalYeh : PlainYeh, c.begin);
+                if (c.silent()) {
+                    add(OptionalYeh, c.begin);
+                } else if (c.has(HamzaBelow)) {
+                    add(YehWithHamza, c.begin);  // تِلۡقَآيِٕ: تلقاء
+                } else {
+                    add(PlainYeh, c.begin);
+                    if (wordFinal() && vowelOf(c.marks) == Vowel::I)
+                        add(OptionalYeh, c.begin);  // يُحۡيِ: يحيي
+                }
                 break;
             case 0x062A: {
                 const std::uint8_t before = wordLength() ? wordUnit(wordLength() - 1) : Blank;
@@ -475,7 +499,7 @@ private:
                 const Letter l = letterOf(b);
                 if (l == LetterCount)
                     return;  // not a letter: passed over
-                add(l, c.begin);
+                add(l == Sad && c.has(0x06DC) ? SadOrSeen : std::uint8_t{l}, c.begin);
             }
         }
         // و or ف before the imperative of سأل, which the mushaf writes without its alef.
@@ -498,7 +522,8 @@ private:
             }
             if (nextBase() == 0x064A ||
                 (after && after->base == Tatweel && after->has(SuperAlef)) ||
-                (nextBase() == 0x0630 && afterNext && afterNext->base == 0x0627))
+                (nextBase() == 0x0630 &&
+                 ((afterNext && afterNext->base == 0x0627) || vowelOf(next_->marks) == Vowel::A)))
                 add(OptionalLam, c.begin);
         }
         for (char32_t m : c.marks) {
