@@ -689,10 +689,11 @@ FoldedSearch FoldSearchText(std::string_view text) {
             continue;
         }
         if (c == SuperAlef) {
-            if (!out.empty() && out.back() == Yeh && lastWasMaksura)
-                maksuraAlefAt = out.size() - 1;
-            else
-                out.push_back(Alef);
+            const std::size_t n = out.size();
+            if (n && out.back() == Yeh && lastWasMaksura)
+                maksuraAlefAt = n - 1;
+            else if (!(n >= 2 && out[n - 1] == Lam && out[n - 2] == Lam))
+                out.push_back(Alef);  // but اللّٰه is written with it too
             continue;
         }
         if (mark || isSign(c))

@@ -144,14 +144,17 @@ void ArabicIndex::scanLine(int i, const ArabicQuery& query, bool wholeWord, Foun
         return true;
     };
 
-    std::vector<std::uint64_t> state(words);
+    // The states, on the stack for queries up to 255 letters.
+    std::uint64_t local[4];
+    std::vector<std::uint64_t> heap(words > 4 ? words : 0);
+    std::uint64_t* const state = words > 4 ? heap.data() : local;
     for (std::size_t s = 0; s + m <= n; ++s) {
         // The first letter meets unit s itself: an occurrence starts with a unit it matched.
         if (!(meets[u[s] * words] & 2))
             continue;
         if (wholeWord && !startsWord(s))
             continue;
-        std::fill(state.begin(), state.end(), 0);
+        std::fill(state, state + words, 0);
         state[0] = 2;
         std::size_t last = 0;  // one past the unit that completed the match
         if (m == 1 && (!wholeWord || endsWord(s + 1)))
