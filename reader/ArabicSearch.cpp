@@ -63,28 +63,33 @@ ArabicIndex::ArabicIndex(const FastStrList& lines) {
     const auto mark = [&](std::size_t pair, int line) {
         pairs_[pair * lineWords_ + line / 64] |= std::uint64_t{1} << (line % 64);
     };
+    // A line's pairs are gathered first and written to the sets once.
+    std::vector<std::uint64_t> held((PairCount + 63) / 64);
+    const auto hold = [&](std::size_t pair) { held[pair / 64] |= std::uint64_t{1} << (pair % 64); };
     for (int line = 0; line < count; ++line) {
+        std::fill(held.begin(), held.end(), 0);
         const std::uint8_t* u = &units_[lines_[line].first];
         const std::size_t n = lines_[line].count;
         for (std::size_t i = 0; i < n; ++i) {
             const arabic::LetterSet a = unitRule(u[i]).letters;
-            for (int x = 0; x < LetterCount; ++x) {
-                if (a >> x & 1)
-                    mark(std::size_t(x) * LetterCount + x, line);
+            for (arabic::LetterSet x = a; x != 0; x &= x - 1) {
+                const std::size_t xl = __builtin_ctzll(x);
+                hold(xl * LetterCount + xl);
             }
             for (std::size_t j = i + 1; j < n; ++j) {
                 const arabic::LetterSet b = unitRule(u[j]).letters;
-                for (int x = 0; x < LetterCount; ++x) {
-                    if (!(a >> x & 1))
-                        continue;
-                    for (int y = 0; y < LetterCount; ++y) {
-                        if (b >> y & 1)
-                            mark(std::size_t(x) * LetterCount + y, line);
-                    }
+                for (arabic::LetterSet x = a; x != 0; x &= x - 1) {
+                    const std::size_t xl = __builtin_ctzll(x);
+                    for (arabic::LetterSet y = b; y != 0; y &= y - 1)
+                        hold(xl * LetterCount + __builtin_ctzll(y));
                 }
                 if (!isOptional(u[j]))
                     break;
             }
+        }
+        for (std::size_t w = 0; w < held.size(); ++w) {
+            for (std::uint64_t bits = held[w]; bits != 0; bits &= bits - 1)
+                mark(w * 64 + __builtin_ctzll(bits), line);
         }
     }
 }
