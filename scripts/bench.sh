@@ -17,6 +17,10 @@ if [ -t 1 ]; then colour=true; fi
 "$here/$build/bench/bench/nurvela_bench" --benchmark_color=$colour "$packed"
 # The search scan against grep -ci, on the plain translation text.
 "$here/$build/bench/bench/ScanBench" "$here/resources/quran_id.txt"
+# The Arabic search ("الله", the word with the most verses) beside the translation's scan,
+# best of three.
+"$here/$build/bench/bench/ArabicSearchBench" --benchmark_color=$colour --benchmark_repetitions=3 \
+    --benchmark_report_aggregates_only=false
 
 # Under Wine and Xvfb: the rich-text view's text replacement; the search for "allah", "yang",
 # "a" and "nabi" (whole word), bold marks on and off, with the longest stretch without a look
