@@ -48,8 +48,7 @@ bool MainWindow::LoadArabic() {
             arabicFace = "Amiri Quran";
         } catch (const Exception& error) {
             arabicFace = SystemArabicFace;
-            const std::string message = "Huruf Amiri Quran tidak dapat dimuat (" +
-                                        error.message() +
+            const std::string message = "Huruf Amiri Quran tidak dapat dimuat (" + error.message() +
                                         ").\r\n\r\nTeks Arab ditampilkan dengan huruf sistem.";
             MessageBoxA(form, message.c_str(), Caption, MB_OK | MB_ICONWARNING);
             // The box ran its own message loop: the window may be gone, and this record.
@@ -57,6 +56,25 @@ bool MainWindow::LoadArabic() {
                 return false;
         }
     }
+    return true;
+}
+
+bool MainWindow::SwitchArabicView(bool on) {
+    if (!ReadingView->setUnicode(on)) {
+        ViewToolbar->setChecked(toolbar::Arabic, arabicShown);
+        MessageBoxA(MainForm->handle(),
+                    "Teks Arab memerlukan tampilan teks Unicode (msftedit.dll), yang tidak "
+                    "tersedia di sistem ini.",
+                    Caption, MB_OK | MB_ICONERROR);
+        return false;
+    }
+    arabicShown = on;
+    ViewToolbar->setChecked(toolbar::Arabic, on);
+    // The Unicode view holds the Arabic as it is drawn; copying goes through the program.
+    if (on)
+        ReadingView->onCopy = [this](Control&) { CopyCommand(); };
+    else
+        ReadingView->onCopy = nullptr;
     return true;
 }
 
@@ -70,21 +88,8 @@ void MainWindow::ArabicCommand() {
         return;
     }
     const ViewAnchor anchor = CurrentAnchor();
-    if (!ReadingView->setUnicode(on)) {
-        ViewToolbar->setChecked(toolbar::Arabic, arabicShown);
-        MessageBoxA(form,
-                    "Teks Arab memerlukan tampilan teks Unicode (msftedit.dll), yang tidak "
-                    "tersedia di sistem ini.",
-                    Caption, MB_OK | MB_ICONERROR);
+    if (!SwitchArabicView(on))
         return;
-    }
-    arabicShown = on;
-    ViewToolbar->setChecked(toolbar::Arabic, on);
-    // The Unicode view holds the Arabic as it is drawn; copying goes through the program.
-    if (on)
-        ReadingView->onCopy = [this](Control&) { CopyCommand(); };
-    else
-        ReadingView->onCopy = nullptr;
 
     ShownText again = shownText;
     std::size_t shownEnd = 0;

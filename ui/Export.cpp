@@ -91,7 +91,8 @@ void MainWindow::ExportCommand() {
         } else if (arabicLayout) {
             const rules::TextPiece whole{0, shownText.text.size(), 0, shownText.bold.size()};
             bytes = rules::ArabicPieceRtf(*arabicLayout, whole, shownText.bold,
-                                          ArabicStyle(shownText.coloured), rules::ArabicForm::Source);
+                                          ArabicStyle(shownText.coloured),
+                                          rules::ArabicForm::Source, shownText.arabicBold.get());
         }
         error = saveReplacing(path, [&](FileStream& out) { return writeAll(out, bytes); });
     } else if (!ReadingView->saveToFile(path, format)) {

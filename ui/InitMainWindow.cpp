@@ -4,6 +4,7 @@
 
 #include "corpus/FastStrList.h"
 #include "corpus/LoadCorpus.h"
+#include "reader/ArabicSearch.h"
 #include "toolkit/Application.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/Form.h"
@@ -52,6 +53,8 @@ void MainWindow::ReleaseOnClose(bool& accept) {
     // nothing may use the Corpus, the results or the band once they are gone.
     closing = true;
     arabicLayout.reset();
+    arabicResult.reset();
+    arabicIndex.reset();
     arabic.reset();
     headerBitmap.reset();
     ResultItems.reset();

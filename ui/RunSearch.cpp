@@ -1,6 +1,7 @@
 // The search command: scans every verse for the search box's text, shows the hits with a
 // heading before each surah, narrows the surah list to the surahs with hits and hands over
-// to the marking of the hits.
+// to the marking of the hits. A text that holds Arabic searches the Arabic text instead
+// (RunArabicSearch).
 #include <windows.h>
 
 #include <string>
@@ -8,7 +9,9 @@
 
 #include "corpus/FastStrList.h"
 #include "corpus/SurahTable.h"
+#include "reader/ArabicSearch.h"
 #include "reader/SearchScan.h"
+#include "reader/Utf16.h"
 #include "reader/StatusText.h"
 #include "reader/ViewText.h"
 #include "toolkit/Application.h"
@@ -20,7 +23,28 @@
 #include "toolkit/RichView.h"
 #include "ui/Unit1.h"
 
+namespace {
+
+// Whether the text holds a character that the ANSI code page cannot hold: its ANSI form would
+// have a '?' in its place, and a search for that would find every question mark.
+bool outsideAnsi(const std::wstring& text) {
+    if (text.empty())
+        return false;
+    BOOL lost = FALSE;
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()),
+                        nullptr, 0, nullptr, &lost);
+    return lost != FALSE;
+}
+
+}  // namespace
+
 void MainWindow::RunSearch() {
+    const std::wstring typed = SearchBox->unicodeText();
+    const std::string typedUtf8 = rules::Utf16ToUtf8(std::u16string(typed.begin(), typed.end()));
+    if (rules::IsArabicSearchText(typedUtf8)) {
+        RunArabicSearch(typedUtf8);
+        return;
+    }
     std::string searchText = SearchBox->text();
     // Blanks around the text belong to it; only a text of nothing but blanks is ignored.
     if (rules::isBlankSearchText(searchText))
@@ -55,6 +79,10 @@ void MainWindow::RunSearch() {
         return;
     }
 
+    // A character the translation's code page has no place for can never be found in it.
+    if (outsideAnsi(typed))
+        scan.resultItems.clear();
+
     if (scan.resultItems.empty()) {
         MessageBoxA(nullptr, "Data yang anda cari tidak ditemukan", "Informasi",
                     MB_ICONINFORMATION);
@@ -67,6 +95,7 @@ void MainWindow::RunSearch() {
 
     *ResultItems = std::move(scan.resultItems);
     *ResultSurahs = std::move(scan.resultSurahs);
+    arabicResult.reset();
     SurahLabel->setCaption(std::to_string(ResultSurahs->size()) + " Surat");
     CountLabel->setCaption(rules::FormatCount(scan.hitCount) + " Ayat");
     searchMode = true;

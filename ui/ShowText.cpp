@@ -148,10 +148,11 @@ bool MainWindow::ShowText(ShownText content, const ViewAnchor* anchor, std::size
         const bool first = i == 0;
         const bool last = i + 1 == pieces.size();
         const std::string rtf =
-            arabicShown ? rules::ArabicPieceRtf(*arabicLayout, pieces[i], shownText.bold,
-                                                ArabicStyle(shownText.coloured),
-                                                rules::ArabicForm::Drawn)
-                        : rules::PieceRtf(text, pieces[i], shownText.bold, rgbOf(textColour), first);
+            arabicShown
+                ? rules::ArabicPieceRtf(*arabicLayout, pieces[i], shownText.bold,
+                                        ArabicStyle(shownText.coloured), rules::ArabicForm::Drawn,
+                                        shownText.arabicBold.get())
+                : rules::PieceRtf(text, pieces[i], shownText.bold, rgbOf(textColour), first);
         if (first) {
             if (!view.setRtf(rtf)) {
                 shownEnd = 0;
@@ -218,7 +219,7 @@ void MainWindow::ApplyAnchor(const ViewAnchor& anchor) {
         // A selection that starts with a verse line starts with its Arabic line.
         const rules::ArabicEntry& first = entries[layout.entryAtText(anchor.from)];
         from = static_cast<int>(first.textBegin == anchor.from ? first.viewBegin
-                                                                : layout.toView(anchor.from));
+                                                               : layout.toView(anchor.from));
         to = static_cast<int>(layout.toView(anchor.to));
     }
     RichView& view = *ReadingView;

@@ -43,6 +43,7 @@ void MainWindow::ResetToAllSurahs() {
         return;
 
     searchMode = false;
+    arabicResult.reset();
     SurahList->clear();
     ReadingView->setText("");
     {
@@ -96,7 +97,10 @@ void MainWindow::ShowSelectedSurah(const ViewAnchor* anchor) {
     // The hits arrive marked, and a surah with the Arabic arrives too, in pieces with the
     // queue looked at between them: a close or a newer choice handled there stands, and
     // nothing more is done here.
-    if (searchMode) {
+    if (searchMode && arabicResult) {
+        if (!HighlightArabicMatches(view.text, BoldCheck->checked()))
+            return;
+    } else if (searchMode) {
         if (!HighlightMatches(view.text, BoldCheck->checked()))
             return;
     } else {

@@ -9,6 +9,7 @@
 #include <utility>
 
 #include "corpus/FastStrList.h"
+#include "reader/ArabicSearch.h"
 #include "toolkit/Application.h"
 #include "toolkit/Bitmap.h"
 #include "toolkit/CheckBox.h"

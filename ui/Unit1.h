@@ -9,9 +9,11 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 #include "reader/ArabicLayout.h"
+#include "reader/ArabicMarks.h"
 #include "reader/ArabicRtf.h"
 #include "reader/Occurrences.h"
 #include "toolkit/Colour.h"
@@ -33,6 +35,9 @@ class Bitmap;
 class Control;
 class FastStrList;
 class PrivateFont;
+namespace rules {
+class ArabicIndex;
+}
 
 // A search result entry: a Corpus index (0..10000), or above 10000 the heading marker of
 // surah (value - 10000), which comes before that surah's first hit.
@@ -47,6 +52,15 @@ struct ShownText {
     long long occurrences = 0;         // of the search text in text, for a marked result
     bool coloured = false;             // in textColour; otherwise the view's default colour
     bool marked = false;               // a search result: it arrives in pieces and is counted
+    // What the Arabic lines show bold (a result of a search in the Arabic); null: nothing.
+    std::shared_ptr<const rules::ArabicMarks> arabicBold;
+};
+
+// The last search when it searched the Arabic text: the occurrences in each verse found and
+// the words that hold them, for the whole result and for each surah chosen from it.
+struct ArabicResult {
+    std::unordered_map<int, int> occurrences;  // by Corpus index
+    rules::ArabicMarks words;                  // by Corpus index, the verse's own UTF-16 units
 };
 
 // A place in the view text to bring into view once the part of the text that holds it has
@@ -121,6 +135,10 @@ struct MainWindow {
     ViewAnchor dpiAnchor;
     // The place ShowText brings into view once its text has arrived, until it has.
     std::optional<ViewAnchor> pendingAnchor;
+    // The Arabic text folded for searching, made at the first search in the Arabic and kept
+    // with the Arabic text; the last search's result when it was one (null otherwise).
+    std::unique_ptr<rules::ArabicIndex> arabicIndex;
+    std::shared_ptr<const ArabicResult> arabicResult;
 
     MainWindow();
     ~MainWindow();
@@ -142,6 +160,12 @@ struct MainWindow {
     // when makeBold, bold; the count goes into CountLabel. False when something handled
     // meanwhile replaced the view's content or closed the window: the newer work stands.
     bool HighlightMatches(const std::string& text, bool makeBold);
+    // The search in the Arabic text, for a search text that holds Arabic (UTF-8): the result
+    // shows with the Arabic, its hits bold in the Arabic lines.
+    void RunArabicSearch(const std::string& searchText);
+    // As HighlightMatches, for a result of the search in the Arabic: the occurrences are
+    // arabicResult's, and when makeBold the words that hold them are bold.
+    bool HighlightArabicMatches(const std::string& text, bool makeBold);
     // Shows content in the reading view, with the Arabic when "Arab" is on; a search result,
     // and anything with the Arabic, in pieces with the queue looked at between them. anchor,
     // when given, is brought into view as soon as the text holding it is in. False when
@@ -198,6 +222,9 @@ struct MainWindow {
     // Unpacks the Arabic text and loads its font the first time; false, after saying why,
     // when the text cannot be had.
     bool LoadArabic();
+    // Puts the view into the form that shows the Arabic, or back, and sets the button;
+    // leaves the content to the caller. False, after saying why, when the system cannot.
+    bool SwitchArabicView(bool on);
     rules::ArabicStyle ArabicStyle(bool coloured);
 };
 

@@ -14,6 +14,8 @@
 #include "corpus/FastStrList.h"
 #include "corpus/SurahTable.h"
 #include "reader/ArabicDrawing.h"
+#include "reader/ArabicSearch.h"
+#include "reader/StatusText.h"
 #include "reader/Utf16.h"
 #include "reader/ViewLines.h"
 #include "reader/ViewText.h"
@@ -342,4 +344,85 @@ TEST_F(ArabicView, ACloseOrArabOffWhileASurahStreamsInIsSafe) {
     Application::processMessages();
 }
 
+// Arabic typed into the search box searches the Arabic: the verses found under their headings
+// with "Arab" switched on, the words that hold a hit bold in the Arabic line and nowhere else,
+// the usual counts; "Arab" off gives the same verses' translations, and a surah chosen from
+// the list its own hits, bold again.
+TEST_F(ArabicView, AnArabicSearchShowsTheVersesFoundWithTheirHitsBoldInTheArabic) {
+    const std::wstring typed =
+        L"\u0627\u0644\u0631\u062D\u0645\u0646 \u0627\u0644\u0631\u062D\u064A\u0645";
+    SetWindowTextW(w->SearchBox->handle(), typed.c_str());
+    pressKey(w->SearchBox->handle(), VK_RETURN);
+
+    // The labels give what the scan of the Arabic found, in the usual forms.
+    const rules::ArabicIndex index(packageArabic());
+    const rules::ArabicScan scan = rules::ScanArabic(
+        index, rules::Utf16ToUtf8(std::u16string(typed.begin(), typed.end())), false);
+    ASSERT_GE(scan.scan.hitCount, 2);
+    EXPECT_EQ(surahLabel(), std::to_string(scan.scan.resultSurahs.size()) + " Surat");
+    EXPECT_EQ(countLabel(), rules::FormatCount(scan.scan.hitCount) + " Ayat  ( " +
+                                rules::FormatCount(scan.occurrenceCount) + " Kata )");
+    EXPECT_EQ(static_cast<int>(listEntries().size()),
+              static_cast<int>(scan.scan.resultSurahs.size()));
+    EXPECT_TRUE(w->ViewToolbar->checked(toolbar::Arabic));
+    const std::string result = rules::ResultText(*w->corpus, scan.scan.resultItems);
+    ASSERT_NE(result.find("\r\n1:1. "), std::string::npos);
+    ASSERT_NE(result.find("\r\n1:3. "), std::string::npos);
+    const std::u16string shown = unicodeText();
+    ASSERT_EQ(shown, withArabic(result));
+
+    // 1:1, "bismi llaahi r-rahmaani r-rahiim": the last two words bold, the first two not,
+    // and nothing of its translation.
+    HWND view = w->ReadingView->handle();
+    SendMessageA(view, WM_SETREDRAW, FALSE, 0);
+    const std::size_t line = arabicLineOf(shown, 1, 1);
+    const std::u16string drawn = rules::DrawArabic(ownArabic(1, 1), Shaper).text;
+    int word = 0;
+    for (std::size_t k = 0; k < drawn.size(); ++k) {
+        if (drawn[k] == u' ') {
+            ++word;
+            continue;
+        }
+        const bool bold = charAt(static_cast<int>(line + k)).dwEffects & CFE_BOLD;
+        EXPECT_EQ(bold, word >= 2) << "word " << word << ", unit " << k;
+    }
+    const int translation = static_cast<int>(shown.find(u"1:1. "));
+    for (int k = 0; k < 20; ++k)
+        EXPECT_FALSE(charAt(translation + k).dwEffects & CFE_BOLD);
+    SendMessageA(view, WM_SETREDRAW, TRUE, 0);
+
+    // "Arab" off: the translations of the same verses, plain; the labels stay.
+    const std::string labels = countLabel();
+    pressArab();
+    EXPECT_EQ(viewText(), result);
+    EXPECT_EQ(countLabel(), labels);
+    pressArab();
+    EXPECT_EQ(unicodeText(), shown);
+
+    // The first surah of the list: its own hits, bold again.
+    clickEntry(0);
+    const std::string surah1 = rules::SurahHitsText(*w->corpus, scan.scan.resultItems, 1).text;
+    const std::u16string own = unicodeText();
+    ASSERT_EQ(own, withArabic(surah1));
+    EXPECT_TRUE(charAt(static_cast<int>(arabicLineOf(own, 1, 1) + drawn.size() - 2)).dwEffects &
+                CFE_BOLD);
+}
+
+// Text that holds no Arabic letter, only marks or tatweel, a Latin letter beside the Arabic
+// or far more than any verse: the usual message, and the start again.
+TEST_F(ArabicView, WhatAnArabicSearchCannotFindEndsInTheUsualMessage) {
+    const std::wstring lots(20000, L'\u0628');
+    for (const std::wstring& typed :
+         {std::wstring(L"\u064E\u0651\u0652"), std::wstring(L"\u0640\u0640"),
+          std::wstring(L"\u0627\u0644\u0644\u0647 allah"), lots}) {
+        ModalAnswer answer("Data yang anda cari tidak ditemukan",
+                           [](HWND box) { ModalAnswer::press(box, IDOK); });
+        SetWindowTextW(w->SearchBox->handle(), typed.c_str());
+        pressKey(w->SearchBox->handle(), VK_RETURN);
+        EXPECT_EQ(answer.answered(), 1) << typed.size() << " characters";
+        EXPECT_EQ(surahLabel(), "114 Surat");
+        EXPECT_EQ(static_cast<int>(listEntries().size()), surah::SurahCount);
+        EXPECT_EQ(w->SearchBox->unicodeText(), typed);  // nothing lost
+    }
+}
 }  // namespace
