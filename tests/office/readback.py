@@ -17,6 +17,9 @@ points) and checks, per file:
 A case saved with the Arabic shown also leaves NAME.arabic.txt (UTF-8, one verse's Arabic a
 line, as the package has it; its NAME.view.txt is UTF-8 too). Its paragraphs with Arabic must
 hold exactly those texts, in order, right to left, in the Arabic face and at arabicSizeTwips.
+The bold runs in them must be exactly the lines of NAME.arabic-bold.txt (a search in the
+Arabic: the words that hold a hit, as the package has them), or none without that file; the
+bold runs above (boldRuns, term) are those of the other paragraphs.
 
 Without LibreOffice the check fails; it never passes without having read the files.
 """
@@ -34,7 +37,8 @@ NS = {
     "fo": "urn:oasis:names:tc:opendocument:xmlns:xsl-fo-compatible:1.0",
 }
 # The cases the Windows test program leaves; each must be there.
-CASES = ["cari-sabar", "surat-93", "warna", "clipboard", "besar", "tentang", "arab", "kutip-arab"]
+CASES = ["cari-sabar", "surat-93", "warna", "clipboard", "besar", "tentang", "arab", "kutip-arab",
+         "cari-arab"]
 ARABIC_FACE = "Amiri Quran"
 
 
@@ -98,7 +102,7 @@ class Styles:
                 value = p.get(q("fo", attribute))
                 if value is not None:
                     found[attribute] = value
-            for attribute in ("font-name-complex", "font-size-complex"):
+            for attribute in ("font-name-complex", "font-size-complex", "font-weight-complex"):
                 value = p.get(q("style", attribute))
                 if value is not None:
                     found[attribute] = value
@@ -172,11 +176,31 @@ def is_arabic(c):
     return "\u0600" <= c <= "\u06ff" or "\u08a0" <= c <= "\u08ff"
 
 
-def check_arabic(paras, arabic_lines, expect):
+def bold_runs(paras, bold):
+    """Characters in a row within a paragraph of which bold(props) holds."""
+    runs = []
+    for p in paras:
+        run = None
+        for c, props in p:
+            if bold(props) and c != "\n":
+                run = (run or "") + c
+            elif run is not None:
+                runs.append(run)
+                run = None
+        if run is not None:
+            runs.append(run)
+    return runs
+
+
+def holds_arabic(paragraph):
+    return any(is_arabic(c) for c, _ in paragraph)
+
+
+def check_arabic(paras, arabic_lines, arabic_bold, expect):
     """The paragraphs that hold Arabic: the package's text exactly, right to left, in the
-    Arabic face and size."""
+    Arabic face and size, and bold where the view shows it bold."""
     problems = []
-    found = [p for p in paras if any(is_arabic(c) for c, _ in p)]
+    found = [p for p in paras if holds_arabic(p)]
     texts = ["".join(c for c, _ in p) for p in found]
     if texts != arabic_lines:
         at = next((i for i, (a, b) in enumerate(zip(texts, arabic_lines)) if a != b),
@@ -197,12 +221,24 @@ def check_arabic(paras, arabic_lines, expect):
     if wrong:
         problems.append("%d Arabic characters not right to left in %s at %d twips" %
                         (wrong, ARABIC_FACE, twips))
-    print("%-15s %4d Arabic paragraphs equal to the package's, right to left, %s %g pt" %
-          ("", len(found) if not problems else 0, ARABIC_FACE, twips / 20))
+    # Right-to-left text carries its weight apart from the rest (the complex-script weight).
+    runs = [r.strip() for r in bold_runs(found, lambda props: props.get("font-weight-complex")
+                                         == "bold" or props.get("font-weight") == "bold")]
+    wanted = arabic_bold or []
+    if runs != wanted:
+        at = next((i for i, (a, b) in enumerate(zip(runs, wanted)) if a != b),
+                  min(len(runs), len(wanted)))
+        problems.append("Arabic bold run %d differs (%d runs, %d expected): %r, expected %r" %
+                        (at, len(runs), len(wanted), runs[at] if at < len(runs) else None,
+                         wanted[at] if at < len(wanted) else None))
+    print("%-15s %4d Arabic paragraphs equal to the package's, right to left, %s %g pt; "
+          "%d bold runs in them, %d expected" %
+          ("", len(found) if not problems else 0, ARABIC_FACE, twips / 20, len(runs),
+           len(wanted)))
     return problems
 
 
-def check(name, fodt, view_text, expect, arabic_lines=None):
+def check(name, fodt, view_text, expect, arabic_lines=None, arabic_bold=None):
     problems = []
     paras = paragraphs(fodt)
 
@@ -216,17 +252,8 @@ def check(name, fodt, view_text, expect, arabic_lines=None):
                                                    view_words[at:at + 5], len(office_words),
                                                    len(view_words)))
 
-    runs = []
-    for p in paras:
-        run = None
-        for c, props in p:
-            if props.get("font-weight") == "bold" and c != "\n":
-                run = (run or "") + c
-            elif run is not None:
-                runs.append(run)
-                run = None
-        if run is not None:
-            runs.append(run)
+    runs = bold_runs([p for p in paras if not holds_arabic(p)],
+                     lambda props: props.get("font-weight") == "bold")
     wanted_runs = int(expect["boldRuns"])
     if len(runs) != wanted_runs:
         problems.append("%d bold runs, %d expected" % (len(runs), wanted_runs))
@@ -262,7 +289,7 @@ def check(name, fodt, view_text, expect, arabic_lines=None):
            ", term %r" % expect["term"] if term else "", shown or "no size",
            expect["colour"] or "colours not checked", len(office_words)))
     if arabic_lines is not None:
-        problems += check_arabic(paras, arabic_lines, expect)
+        problems += check_arabic(paras, arabic_lines, arabic_bold, expect)
     return problems
 
 
@@ -283,11 +310,17 @@ def main():
         if os.path.exists(arabic_path):
             with open(arabic_path, encoding="utf-8", newline="") as f:
                 arabic_lines = f.read().split("\n")[:-1]
+        arabic_bold = None
+        bold_path = os.path.join(folder, name + ".arabic-bold.txt")
+        if os.path.exists(bold_path):
+            with open(bold_path, encoding="utf-8", newline="") as f:
+                arabic_bold = f.read().split("\n")[:-1]
         with open(os.path.join(folder, name + ".view.txt"),
                   encoding="utf-8" if arabic_lines is not None else "cp1252") as f:
             view_text = f.read()
         problems = check(name, os.path.join(out, name + ".fodt"), view_text,
-                         read_expect(os.path.join(folder, name + ".expect")), arabic_lines)
+                         read_expect(os.path.join(folder, name + ".expect")), arabic_lines,
+                         arabic_bold)
         for problem in problems:
             print("  FAILED: " + problem)
         failures += bool(problems)

@@ -23,6 +23,7 @@
 
 #include "corpus/FastStrList.h"
 #include "corpus/SurahTable.h"
+#include "reader/Utf16.h"
 #include "reader/ViewLines.h"
 #include "tests/win32/ui/ReaderDriver.h"
 #include "tests/win32/support/ModalAnswer.h"
@@ -263,7 +264,8 @@ TEST_F(OfficeExport, ASearchSavedWithTheArabic) {
         const std::size_t end = translation.find("\r\n\r\n", at);
         const std::string line = translation.substr(at, end - at);
         if (const auto verse = rules::VerseOfLine(line)) {
-            const std::string_view own = arabic.view(surah::corpusIndex(verse->surah, verse->verse));
+            const std::string_view own =
+                arabic.view(surah::corpusIndex(verse->surah, verse->verse));
             view.append(own).append("\r\n");
             lines.append(own).append("\n");
         }
@@ -275,6 +277,48 @@ TEST_F(OfficeExport, ASearchSavedWithTheArabic) {
     writeFile(exportFolder() + "\\arab.arabic.txt", lines);
     // 21 points, as the view draws the Arabic.
     std::ofstream(exportFolder() + "\\arab.expect", std::ios::app) << "arabicSizeTwips=420\n";
+}
+
+// A search typed in Arabic, saved: the words that hold a hit bold in the Arabic lines, exactly
+// the stretches the view shows bold, read back as the package has them.
+TEST_F(OfficeExport, AnArabicSearchSavedWithItsWordsBold) {
+    SetWindowTextW(w->SearchBox->handle(),
+                   L"\u0622\u0645\u0646\u0648\u0627 \u0628\u0627\u0644\u0644\u0647 "
+                   L"\u0648\u0631\u0633\u0648\u0644\u0647");
+    pressKey(w->SearchBox->handle(), VK_RETURN);
+    ASSERT_TRUE(w->arabicShown);
+    ASSERT_TRUE(w->shownText.arabicBold);
+    const std::string translation = w->shownText.text;
+    Expectation e = expectedFor("", false, 0);
+    e.colour.clear();  // the view's own colour
+    saveThroughTheDialog("cari-arab");
+
+    const FastStrList& arabic = packageArabic();
+    std::string view, lines, bold;
+    for (std::size_t at = 0; at < translation.size();) {
+        const std::size_t end = translation.find("\r\n\r\n", at);
+        const std::string line = translation.substr(at, end - at);
+        if (const auto verse = rules::VerseOfLine(line)) {
+            const int index = surah::corpusIndex(verse->surah, verse->verse);
+            const std::string_view own = arabic.view(index);
+            view.append(own).append("\r\n");
+            lines.append(own).append("\n");
+            const std::u16string own16 = rules::Utf8ToUtf16(own);
+            const auto marks = w->shownText.arabicBold->find(index);
+            ASSERT_NE(marks, w->shownText.arabicBold->end()) << line;
+            for (const rules::TextRun& run : marks->second)
+                bold += rules::Utf16ToUtf8(own16.substr(run.begin, run.end - run.begin)) + "\n";
+        }
+        view += line + "\r\n\r\n";
+        at = end + 4;
+    }
+    // 4:136 and 57:7 among them, the phrase bold in both.
+    ASSERT_NE(translation.find("4:136. "), std::string::npos);
+    ASSERT_NE(translation.find("57:7. "), std::string::npos);
+    leaveForOffice("cari-arab", view, e);
+    writeFile(exportFolder() + "\\cari-arab.arabic.txt", lines);
+    writeFile(exportFolder() + "\\cari-arab.arabic-bold.txt", bold);
+    std::ofstream(exportFolder() + "\\cari-arab.expect", std::ios::app) << "arabicSizeTwips=420\n";
 }
 
 // "Kutip" with the Arabic shown: the Rich Text it puts on the clipboard, as a word processor
