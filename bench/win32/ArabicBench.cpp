@@ -8,7 +8,12 @@
 //     set; reference: the same Arabic and translation as one RTF document (ArabicPieceRtf over
 //     the whole text, the same style) streamed into the fresh Unicode view in one call;
 //   - searches ("yang" and "a" unless named), Enter in the search box to the final label,
-//     with the same figures; reference: the result's RTF, bold marks included, in one call.
+//     with the same figures; reference: the result's RTF, bold marks included, in one call;
+//   - the search in the Arabic for "الله", the Arabic word with the most verses (1,746), typed
+//     into the search box, Enter to the final label with the same figures, the Arabic folded
+//     for searching at this first search; references, with the Arabic on as well: the search
+//     of the translation for "sungguh", which shows about as many verses (1,741) but shorter
+//     ones, and for "allah", more verses (2,190) with about as much Arabic.
 // The first screen is the end of the first paint of the view after its content was replaced:
 // a message posted when that WM_PAINT is taken from the queue is taken right after it has
 // been handled. Each measurement runs in a process of its own; references and measurements
@@ -16,7 +21,7 @@
 //
 //   xvfb-run -a -s "-screen 0 1280x1024x24" scripts/wine-run.sh
 //       <build>/win32/bench/win32/ArabicBench.exe [text ...] [--limit=seconds] [--runs=n]
-//       [--only=unpack|surah|search] [--pieces]
+//       [--only=unpack|surah|search|arabic] [--pieces]
 #include <windows.h>
 
 #include <algorithm>
@@ -179,6 +184,12 @@ private:
 
 bool logPieces = false;
 
+// "allaah", the Arabic word with the most verses, as it is typed; and two searches of the
+// translation to set it beside: one that shows about as many verses, whose verses are shorter,
+// and the same word, whose verses are more and hold about as much Arabic.
+constexpr const wchar_t* ArabicMostVerses = L"\u0627\u0644\u0644\u0647";
+constexpr const char* LatinAsManyVerses[] = {"sungguh", "allah"};
+
 rules::ArabicShaper shaperInUse() {
     return GetProcAddress(GetModuleHandleA("ntdll.dll"), "wine_get_version")
                ? rules::ArabicShaper::Wine
@@ -214,9 +225,19 @@ int referenceHere(MainWindow* w, const std::string& text, const std::vector<rule
     return 0;
 }
 
+// The Arabic the view shows, in UTF-16 units: what its time depends on most.
+std::string arabicShown(const MainWindow* w) {
+    std::size_t units = 0;
+    if (w->arabicLayout) {
+        for (const rules::ArabicEntry& entry : w->arabicLayout->entries())
+            units += entry.arabicLength;
+    }
+    return ", " + std::to_string(units / 1000) + "k units of Arabic";
+}
+
 // Times work from its start: prints "ms firstScreen stretch peak" and the note.
 template <typename Work>
-int timeHere(MainWindow* w, double limitSeconds, Work work) {
+int timeHere(MainWindow* w, double limitSeconds, Work work, bool showArabic = false) {
     const bench::TimeLimit limit(w, limitSeconds);
     std::unique_ptr<PieceLog> pieceLog = logPieces ? std::make_unique<PieceLog>() : nullptr;
     FirstScreen screen(*w->ReadingView);
@@ -232,8 +253,9 @@ int timeHere(MainWindow* w, double limitSeconds, Work work) {
     if (pieceLog)
         pieceLog->print(start, end);
     KillTimer(nullptr, probe);
-    std::printf("%.1f %.1f %.1f %.1f %s%s\n", end - start, screen.at() - start, watch.longestGap,
+    std::printf("%.1f %.1f %.1f %.1f %s%s%s\n", end - start, screen.at() - start, watch.longestGap,
                 peakWorkingSetMb(), w->CountLabel->caption().c_str(),
+                showArabic ? arabicShown(w).c_str() : "",
                 w->closing ? "  (stopped at the limit)" : "");
     return 0;
 }
@@ -278,6 +300,16 @@ int measureHere(const std::string& what, const std::string& text, bool reference
             w->SurahList->setItemIndex(Surah - 1);
             w->ShowSelectedSurah();
         });
+    }
+    // The search in the Arabic, or the translation's with as many verses; bold marks on.
+    if (what == "arabic") {
+        if (reference)
+            SetWindowTextA(w->SearchBox->handle(), text.c_str());
+        else
+            SetWindowTextW(w->SearchBox->handle(), ArabicMostVerses);
+        return timeHere(
+            w, limitSeconds,
+            [w] { SendMessageA(w->SearchBox->handle(), WM_KEYDOWN, VK_RETURN, 1); }, true);
     }
     // A search, bold marks on as the window starts.
     if (reference) {
@@ -373,6 +405,39 @@ void firstPress(int runs) {
     std::fflush(stdout);
 }
 
+// The search in the Arabic beside a search of the translation with as many verses, both with
+// the Arabic shown and timed alike.
+void arabicSearch(const std::string& args, int runs) {
+    Series reference[2], measured;
+    for (int i = 0; i < runs; ++i) {
+        Figure figure;
+        for (int r = 0; r < 2; ++r) {
+            if (runChild(args + " --reference --text=" + LatinAsManyVerses[r], 4, figure))
+                reference[r].add(figure);
+        }
+        if (runChild(args, 4, figure))
+            measured.add(figure);
+    }
+    for (int r = 0; r < 2; ++r) {
+        std::printf(
+            "Search \"%s\" in the translation: first screen %s; Enter to label %s; longest "
+            "stretch without a pump %s; peak %s; %s\n",
+            LatinAsManyVerses[r], spread(reference[r][1], "ms").c_str(),
+            spread(reference[r][0], "ms").c_str(), spread(reference[r][2], "ms").c_str(),
+            spread(reference[r][3], "MB").c_str(), reference[r].note.c_str());
+    }
+    std::printf(
+        "Search \"allaah\" in the Arabic (first search, folding included): first screen %s; "
+        "Enter to label %s = %.2fx \"%s\", %.2fx \"%s\"; longest stretch without a pump %s; "
+        "peak %s; %s\n",
+        spread(measured[1], "ms").c_str(), spread(measured[0], "ms").c_str(),
+        ratio(measured[0], reference[0][0]), LatinAsManyVerses[0],
+        ratio(measured[0], reference[1][0]), LatinAsManyVerses[1],
+        spread(measured[2], "ms").c_str(), spread(measured[3], "MB").c_str(),
+        measured.note.c_str());
+    std::fflush(stdout);
+}
+
 void timed(const char* name, const std::string& args, const char* end, int runs) {
     Series reference, measured;
     alternate(args, 4, runs, reference, measured);
@@ -429,6 +494,8 @@ int main(int argc, char** argv) {
         firstPress(runs);
     if (only.empty() || only == "surah")
         timed("Surah 2 chosen in the list", "--case=surah" + limit, "whole surah laid out", runs);
+    if (only.empty() || only == "arabic")
+        arabicSearch("--case=arabic" + limit, runs);
     if (only.empty() || only == "search") {
         for (const std::string& text : texts) {
             const std::string name = "Search " + quoted(text);
