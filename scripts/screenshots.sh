@@ -4,9 +4,10 @@
 # it, opens "Ke Ayat" with Ctrl+G and saves it, makes the text 150 % with Ctrl++ and saves the
 # main window again, goes back to 100 % with Ctrl+0, shows the Arabic with Ctrl+Shift+A and
 # saves the main window once more, then closes them all. Writes docs/main-window.png,
-# docs/about-window.png, docs/goto-verse.png, docs/arabic-view.png and docs/text-size-150.png.
-# Then the same search, the About window and "Ke Ayat" once more at 144 DPI (150 % display scaling, in a Wine prefix of its own with
-# LogPixels 144): docs/main-window-144dpi.png, docs/about-window-144dpi.png and
+# docs/about-window.png, docs/goto-verse.png, docs/arabic-view.png, docs/text-size-150.png
+# and, after a search typed in Arabic, docs/arabic-search.png.
+# Then the same search, the About window and "Ke Ayat" once more at 144 DPI (150 % display
+# scaling, in a Wine prefix of its own with LogPixels 144): docs/main-window-144dpi.png, docs/about-window-144dpi.png and
 # docs/goto-verse-144dpi.png.
 #   scripts/screenshots.sh [build folder] [win32|win64] [search word]
 # The 32-bit program is the one pictured where it runs; the 64-bit one looks the same.
@@ -85,6 +86,13 @@ pictures() {
         rect=$(run "$driver" arabic Nurvela | tr -d '\r')
         sleep 1
         shoot "$rect" "$here/docs/arabic-view$suffix.png"
+
+        # "aamanuu billaahi wa rasuulihii" as people type it, without vowels.
+        rect=$(run "$driver" search Nurvela \
+            '\u0622\u0645\u0646\u0648\u0627 \u0628\u0627\u0644\u0644\u0647 \u0648\u0631\u0633\u0648\u0644\u0647' |
+            tr -d '\r')
+        sleep 1
+        shoot "$rect" "$here/docs/arabic-search$suffix.png"
     fi
     run "$driver" close Nurvela
     # The reader ends by itself after the close; one that does not is stopped by the trap.

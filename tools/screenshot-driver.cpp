@@ -6,7 +6,10 @@
 //
 //   screenshot-driver.exe wait <caption>            waits until the window is visible
 //   screenshot-driver.exe search <caption> <text>   types text into the search box, clicks
-//                                                   "Cari", waits for the word count
+//                                                   "Cari", waits for a new word count; \uXXXX
+//                                                   in text stands for that character (the
+//                                                   command line of a Wine program does not
+//                                                   carry Arabic reliably)
 //   screenshot-driver.exe about <caption>           clicks "??", waits for the About window
 //   screenshot-driver.exe goto <caption> <text>     presses Ctrl+G, waits for the "Ke Ayat"
 //                                                   window and types text into it
@@ -22,6 +25,7 @@
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <initializer_list>
 #include <iterator>
@@ -91,6 +95,27 @@ BOOL CALLBACK matchCountLabel(HWND hwnd, LPARAM data) {
     return TRUE;
 }
 
+// The status line's word count, or "" while it has none.
+std::string countText(HWND top) {
+    HWND label = nullptr;
+    EnumChildWindows(top, matchCountLabel, reinterpret_cast<LPARAM>(&label));
+    return label ? textOf(label) : std::string();
+}
+
+// text with every \uXXXX turned into its character.
+std::wstring unescaped(const char* text) {
+    std::wstring out;
+    for (const char* c = text; *c;) {
+        if (c[0] == '\\' && c[1] == 'u' && std::strlen(c) >= 6) {
+            out += static_cast<wchar_t>(std::strtoul(std::string(c + 2, 4).c_str(), nullptr, 16));
+            c += 6;
+        } else {
+            out += static_cast<wchar_t>(static_cast<unsigned char>(*c++));
+        }
+    }
+    return out;
+}
+
 int printRect(HWND hwnd) {
     RECT r{};
     GetClientRect(hwnd, &r);
@@ -106,13 +131,14 @@ int search(HWND top, const char* text) {
         std::fprintf(stderr, "search box or \"Cari\" not found\n");
         return 1;
     }
-    SendMessageA(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text));
+    const std::string before = countText(top);
+    SendMessageW(box, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(unescaped(text).c_str()));
     PostMessageA(button, BM_CLICK, 0, 0);
-    // The status line ends in "( n Kata )" once every hit is marked.
+    // The status line ends in "( n Kata )" once every hit is marked: a count other than the
+    // one before.
     for (DWORD waited = 0; waited < TimeoutMs; waited += PollMs) {
-        HWND label = nullptr;
-        EnumChildWindows(top, matchCountLabel, reinterpret_cast<LPARAM>(&label));
-        if (label) {
+        const std::string count = countText(top);
+        if (!count.empty() && count != before) {
             return printRect(top);
         }
         Sleep(PollMs);
