@@ -44,6 +44,20 @@ void MainWindow::RunArabicSearch(const std::string& searchText) {
     if (!corpus || !ResultItems || !ResultSurahs)
         return;
     const HWND form = MainForm->handle();
+    const auto notFound = [&] {
+        MessageBoxA(nullptr, "Data yang anda cari tidak ditemukan", "Informasi",
+                    MB_ICONINFORMATION);
+        // The box runs its own message loop: the window may have been closed meanwhile.
+        if (IsWindow(form))
+            ResetToAllSurahs();
+    };
+    // A text with nothing to search, or with a letter the Arabic text cannot hold (a Latin
+    // one beside the Arabic), is answered at once, the Arabic text not even unpacked for it.
+    const rules::ArabicQuery query(searchText);
+    if (!query.searchable()) {
+        notFound();
+        return;
+    }
     // The Arabic text is unpacked on the first need, as for "Arab"; a damaged one has been
     // reported and leaves everything as it was.
     if (!LoadArabic() || !IsWindow(form) || !arabic)
@@ -69,18 +83,13 @@ void MainWindow::RunArabicSearch(const std::string& searchText) {
     if (firstSearch)
         arabicIndex = std::make_unique<rules::ArabicIndex>(*arabic);
     const rules::ArabicScan scan =
-        rules::ScanArabic(*arabicIndex, searchText, WholeWordCheck->checked());
+        rules::ScanArabic(*arabicIndex, query, WholeWordCheck->checked());
     if (firstSearch && !stillHere())
         return;
 
-    // Nothing to search (only marks or signs), a letter the Arabic text cannot hold, or no
-    // verse found: the usual message, and the start again.
+    // No verse found: the usual message, and the start again.
     if (scan.scan.resultItems.empty()) {
-        MessageBoxA(nullptr, "Data yang anda cari tidak ditemukan", "Informasi",
-                    MB_ICONINFORMATION);
-        if (!IsWindow(form))
-            return;
-        ResetToAllSurahs();
+        notFound();
         return;
     }
 
