@@ -10,7 +10,6 @@
 #include "corpus/Exception.h"
 #include "corpus/FastStrList.h"
 #include "corpus/LoadArabicText.h"
-#include "reader/StatusText.h"
 #include "toolkit/Form.h"
 #include "toolkit/Gdi.h"
 #include "toolkit/Label.h"
@@ -91,13 +90,5 @@ void MainWindow::ArabicCommand() {
     if (!SwitchArabicView(on))
         return;
 
-    ShownText again = shownText;
-    std::size_t shownEnd = 0;
-    if (!ShowText(std::move(again), &anchor, shownEnd))
-        return;
-    // A result whose pieces this change interrupted is complete now: its count stands.
-    if (shownText.marked && countPending) {
-        countPending = false;
-        CountLabel->setCaption(rules::CountSuffix(CountLabel->caption(), shownText.occurrences));
-    }
+    ShowAgain(anchor);
 }

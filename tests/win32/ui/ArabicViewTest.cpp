@@ -42,15 +42,6 @@ constexpr rules::ArabicShaper Shaper = rules::ArabicShaper::Wine;
 
 class ArabicView : public ShownReader {
 protected:
-    void pressArab() {
-        TBBUTTON button{};
-        HWND bar = w->ViewToolbar->handle();
-        ASSERT_TRUE(
-            SendMessageA(bar, TB_GETBUTTON, toolbar::Arabic, reinterpret_cast<LPARAM>(&button)));
-        SendMessageA(GetParent(bar), WM_COMMAND, MAKEWPARAM(button.idCommand, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(bar));
-        Application::processMessages();
-    }
     std::string viewClass() const {
         char name[64] = {};
         GetClassNameA(w->ReadingView->handle(), name, sizeof name);

@@ -19,6 +19,7 @@
 #include "toolkit/ListBox.h"
 #include "toolkit/PushButton.h"
 #include "toolkit/RichView.h"
+#include "toolkit/Toolbar.h"
 
 class ShownReader : public RealMainWindow {
 protected:
@@ -89,6 +90,16 @@ protected:
     }
     static void click(HWND button) {
         SendMessageA(button, BM_CLICK, 0, 0);
+        Application::processMessages();
+    }
+    // "Arab" clicked on the toolbar, and everything it started handled.
+    void pressArab() {
+        TBBUTTON button{};
+        HWND bar = w->ViewToolbar->handle();
+        ASSERT_TRUE(
+            SendMessageA(bar, TB_GETBUTTON, toolbar::Arabic, reinterpret_cast<LPARAM>(&button)));
+        SendMessageA(GetParent(bar), WM_COMMAND, MAKEWPARAM(button.idCommand, BN_CLICKED),
+                     reinterpret_cast<LPARAM>(bar));
         Application::processMessages();
     }
     void setChecked(CheckBox& box, bool on) {

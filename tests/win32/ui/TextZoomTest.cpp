@@ -66,15 +66,6 @@ protected:
         CloseClipboard();
         return rtf;
     }
-    void pressArab() {
-        TBBUTTON button{};
-        HWND bar = w->ViewToolbar->handle();
-        ASSERT_TRUE(
-            SendMessageA(bar, TB_GETBUTTON, toolbar::Arabic, reinterpret_cast<LPARAM>(&button)));
-        SendMessageA(GetParent(bar), WM_COMMAND, MAKEWPARAM(button.idCommand, BN_CLICKED),
-                     reinterpret_cast<LPARAM>(bar));
-        Application::processMessages();
-    }
 };
 
 TEST_F(TextZoom, TheKeysStepTheSizeUpDownAndBackTo100) {
