@@ -12,7 +12,6 @@
 #include "corpus/LoadArabicText.h"
 #include "toolkit/Form.h"
 #include "toolkit/Gdi.h"
-#include "toolkit/Label.h"
 #include "toolkit/RichView.h"
 #include "toolkit/Toolbar.h"
 #include "ui/Unit1.h"
