@@ -15,21 +15,38 @@ case "$archs" in
     win32) echo "== Windows tests: the 32-bit build only; the 64-bit build is compiled but not run, as wine64 does not run here (above)" ;;
 esac
 
+# The suites of the two builds run side by side, each in a prefix and on a display of its own:
+# a suite keeps the machine's two cores less than half busy, most of its time is spent waiting
+# for windows. Each one's output is shown when both have ended.
+run_suite() {
+    local arch=$1 prefix=$2 display=$3
+    # A prefix of the tests' own, with unmanaged windows (see wine-prefix.sh).
+    export WINEPREFIX="$here/$build/$prefix"
+    NURVELA_WINE_ARCH=$arch NURVELA_UNMANAGED_WINDOWS=1 "$here/scripts/wine-prefix.sh" &&
+        xvfb-run -a -n "$display" -s "-screen 0 1280x1024x24" \
+            ctest --test-dir "$build/$arch" --output-on-failure --timeout 1200
+}
+declare -A pid
+for arch in $archs; do
+    case $arch in
+        win32) run_suite win32 wineprefix-test 101 >"$build/win32/windows-tests.log" 2>&1 & ;;
+        win64) run_suite win64 wineprefix64-test 131 >"$build/win64/windows-tests.log" 2>&1 & ;;
+    esac
+    pid[$arch]=$!
+done
+
 failed=()
 summary=()
 for arch in $archs; do
-    case $arch in win32) what=32-bit prefix=wineprefix-test ;; win64) what=64-bit prefix=wineprefix64-test ;; esac
-    echo "== Windows tests, $what build (Wine + Xvfb)"
-    # A prefix of the tests' own, with unmanaged windows (see wine-prefix.sh).
-    export WINEPREFIX="$here/$build/$prefix"
-    NURVELA_WINE_ARCH=$arch NURVELA_UNMANAGED_WINDOWS=1 "$here/scripts/wine-prefix.sh"
-    if xvfb-run -a -s "-screen 0 1280x1024x24" \
-        ctest --test-dir "$build/$arch" --output-on-failure --timeout 1200; then
+    case $arch in win32) what=32-bit ;; win64) what=64-bit ;; esac
+    if wait "${pid[$arch]}"; then
         result=passed
     else
         result=FAILED
         failed+=("$what")
     fi
+    echo "== Windows tests, $what build (Wine + Xvfb)"
+    cat "$build/$arch/windows-tests.log"
     log="$build/$arch/Testing/Temporary/LastTest.log"
     # The suite's count, then the count of its run at 144 DPI.
     counts=($(grep -ao '\[==========\] [0-9]* tests from [0-9]* test suites ran' "$log" 2>/dev/null |

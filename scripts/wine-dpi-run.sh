@@ -19,4 +19,6 @@ case "${NURVELA_WINE_ARCH:-win32}" in
 esac
 NURVELA_LOGPIXELS="$dpi" NURVELA_UNMANAGED_WINDOWS=1 "$here/scripts/wine-prefix.sh"
 export NURVELA_EXPECT_DPI="$dpi"
-exec xvfb-run -a -s "-screen 0 1920x1200x24" "$here/scripts/wine-run.sh" "$@"
+# Displays from a number of the build's own: the two builds' suites run side by side.
+case "${NURVELA_WINE_ARCH:-win32}" in win32) display=161 ;; *) display=191 ;; esac
+exec xvfb-run -a -n "$display" -s "-screen 0 1920x1200x24" "$here/scripts/wine-run.sh" "$@"
