@@ -34,8 +34,12 @@ if [ "${NURVELA_UNMANAGED_WINDOWS:-}" = 1 ] && [ ! -f "$WINEPREFIX/.nurvela-unma
     touch "$WINEPREFIX/.nurvela-unmanaged"
 fi
 if [ -n "${NURVELA_LOGPIXELS:-}" ] && [ ! -f "$WINEPREFIX/.nurvela-logpixels-$NURVELA_LOGPIXELS" ]; then
-    wine reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$NURVELA_LOGPIXELS" /f \
-        >/dev/null 2>&1
+    # The build's own loader: plain `wine` prefers the 32-bit one, which does not run everywhere.
+    if ! "$wine_loader" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
+        /d "$NURVELA_LOGPIXELS" /f >/dev/null 2>&1; then
+        echo "wine-prefix: $wine_loader could not set LogPixels $NURVELA_LOGPIXELS in $WINEPREFIX" >&2
+        exit 1
+    fi
     wineserver -w || true
     rm -f "$WINEPREFIX"/.nurvela-logpixels-*
     touch "$WINEPREFIX/.nurvela-logpixels-$NURVELA_LOGPIXELS"
