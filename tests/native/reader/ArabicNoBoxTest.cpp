@@ -50,7 +50,9 @@ std::vector<int> linesWithBoxes(const std::vector<std::string>& lines) {
             ADD_FAILURE() << "hb-shape said: " << shaped.substr(0, 200);
             return boxed;
         }
-        if (("|" + shaped.substr(1, shaped.size() - 2) + "|").find("|0|") != std::string::npos) {
+        std::string glyphs = "|";
+        glyphs.append(shaped, 1, shaped.size() - 2).push_back('|');
+        if (glyphs.find("|0|") != std::string::npos) {
             boxed.push_back(count);
         }
         ++count;
