@@ -17,7 +17,7 @@ setup:
 # The Windows trees: win32 (MinGW-w64 i686, the program) and win64 (x86_64), same sources.
 win32 win64: setup
 	@src=$$(scripts/bzip2-source.sh $(BUILD)/deps) && \
-	cmake -S . -B $(BUILD)/$@ $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release \
+	cmake -S . -B $(BUILD)/$@ $(CMAKE_GEN) --no-warn-unused-cli -DCMAKE_BUILD_TYPE=Release \
 	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-$(if $(filter win32,$@),i686,x86_64).cmake \
 	  -DNURVELA_BZIP2_SOURCE=$$(realpath $$src) -DNURVELA_WERROR=ON >/dev/null
 	cmake --build $(BUILD)/$@ -j $(JOBS)
