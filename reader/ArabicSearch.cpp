@@ -68,7 +68,8 @@ ArabicIndex::ArabicIndex(const FastStrList& lines) {
     const auto hold = [&](std::size_t pair) { held[pair / 64] |= std::uint64_t{1} << (pair % 64); };
     for (int line = 0; line < count; ++line) {
         std::fill(held.begin(), held.end(), 0);
-        const std::uint8_t* u = &units_[lines_[line].first];
+        // data() + first, not &units_[first]: an empty line's first is the end of the units.
+        const std::uint8_t* u = units_.data() + lines_[line].first;
         const std::size_t n = lines_[line].count;
         for (std::size_t i = 0; i < n; ++i) {
             const arabic::LetterSet a = unitRule(u[i]).letters;
@@ -123,9 +124,10 @@ std::vector<int> ArabicIndex::candidates(const ArabicQuery& query) const {
 template <typename Found>
 void ArabicIndex::scanLine(int i, const ArabicQuery& query, bool wholeWord, Found&& found) const {
     const std::size_t m = query.letters().size();
-    const std::uint8_t* u = &units_[lines_[i].first];
-    const std::uint32_t* begin = &begin_[lines_[i].first];
-    const std::uint32_t* end = &end_[lines_[i].first];
+    // An empty line's first unit is the end of the arrays: a place, never an element.
+    const std::uint8_t* u = units_.data() + lines_[i].first;
+    const std::uint32_t* begin = begin_.data() + lines_[i].first;
+    const std::uint32_t* end = end_.data() + lines_[i].first;
     const std::size_t n = lines_[i].count;
     if (!query.searchable() || m > n)
         return;

@@ -194,6 +194,34 @@ TEST(ArabicSearch, OccurrencesOverlapAsInTheTranslationAndTheirRangesMerge) {
     EXPECT_EQ(overlapping.verses[0].ranges, (std::vector<rules::TextRun>{{0, 7}, {8, 15}}));
 }
 
+TEST(ArabicSearch, EmptyLinesAndAnEmptyTextAreIndexedAndScanned) {
+    // Lines with nothing to fold: empty, blanks only, marks only, and one at the very end,
+    // where its first unit is the end of the index's arrays.
+    FastStrList lines;
+    lines.add("");
+    lines.add("سَلَامٌ");
+    lines.add("   ");
+    lines.add("\xD9\x8E\xD9\x8F");
+    lines.add("");
+    const rules::ArabicIndex index(lines);
+    EXPECT_EQ(index.lineCount(), 5);
+    for (bool wholeWord : {false, true}) {
+        const rules::ArabicScan scan = ScanArabic(index, "سلام", wholeWord);
+        ASSERT_EQ(scan.verses.size(), 1u);
+        EXPECT_EQ(scan.verses[0].corpusIndex, 1);
+        for (int i : {0, 2, 3, 4}) {
+            EXPECT_FALSE(index.holds(i, rules::ArabicQuery("س"), wholeWord)) << i;
+            EXPECT_TRUE(index.matches(i, rules::ArabicQuery("س"), wholeWord).empty()) << i;
+        }
+    }
+
+    const FastStrList none;
+    const rules::ArabicIndex empty(none);
+    EXPECT_EQ(empty.lineCount(), 0);
+    EXPECT_TRUE(empty.candidates(rules::ArabicQuery("س")).empty());
+    EXPECT_EQ(ScanArabic(empty, "سلام", false).scan.hitCount, 0);
+}
+
 TEST(ArabicSearch, ResultHasTheTranslationScansShape) {
     const rules::ArabicScan scan = ScanArabic(realIndex(), "الصمد", true);
     EXPECT_EQ(scan.scan.resultSurahs, std::vector<int>{112});
@@ -236,6 +264,8 @@ TEST(ArabicSearch, BadInputHasAClearOutcome) {
     EXPECT_EQ(kindOf("\xDB\x9E \xDB\xA9"), SearchTextKind::NothingToSearch);  // signs only
     EXPECT_EQ(kindOf("الله allah"), SearchTextKind::ForeignLetter);
     EXPECT_EQ(kindOf("الله\xFF"), SearchTextKind::ForeignLetter);  // not UTF-8
+    // A lone surrogate half pasted into the box arrives as U+FFFD: in no verse.
+    EXPECT_EQ(kindOf("الله\xEF\xBF\xBD"), SearchTextKind::ForeignLetter);
 
     // Digits and punctuation break words: a verse pasted with its number still finds it.
     EXPECT_TRUE(ScanArabic(realIndex(), "قُلۡ هُوَ ٱللَّهُ أَحَدٌ ﴿١﴾", true).hitsOf(at(112, 1)));
