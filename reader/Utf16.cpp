@@ -24,7 +24,13 @@ std::u16string Utf8ToUtf16(std::string_view text) {
     return out;
 }
 
-std::string Utf16ToUtf8(std::u16string_view text) {
+namespace {
+
+constexpr char32_t ReplacementCharacter = 0xFFFD;
+
+enum class LoneSurrogate { Raise, Replace };
+
+std::string toUtf8(std::u16string_view text, LoneSurrogate lone) {
     std::string out;
     out.reserve(text.size() * 2);  // the Arabic block takes two bytes a unit
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -32,10 +38,13 @@ std::string Utf16ToUtf8(std::u16string_view text) {
         if (c >= 0xD800 && c <= 0xDFFF) {
             const bool paired = c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
                                 text[i + 1] <= 0xDFFF;
-            if (!paired) {
+            if (paired) {
+                c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
+            } else if (lone == LoneSurrogate::Replace) {
+                c = ReplacementCharacter;
+            } else {
                 raiseExceptionF("UTF-16 tidak sah pada unit ke-%u.", static_cast<unsigned>(i + 1));
             }
-            c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00);
         }
         if (c < 0x80) {
             out += static_cast<char>(c);
@@ -54,6 +63,16 @@ std::string Utf16ToUtf8(std::u16string_view text) {
         }
     }
     return out;
+}
+
+}  // namespace
+
+std::string Utf16ToUtf8(std::u16string_view text) {
+    return toUtf8(text, LoneSurrogate::Raise);
+}
+
+std::string TypedTextToUtf8(std::u16string_view text) {
+    return toUtf8(text, LoneSurrogate::Replace);
 }
 
 }  // namespace rules

@@ -12,4 +12,10 @@ namespace rules {
 std::u16string Utf8ToUtf16(std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);
 
+// What a user typed or pasted, as UTF-8. Anything may arrive there: a surrogate half without
+// its partner becomes U+FFFD, a character that occurs nowhere in the texts, so that the text
+// is searched and found nowhere instead of ending the program. Everything else passes as in
+// Utf16ToUtf8.
+std::string TypedTextToUtf8(std::u16string_view text);
+
 }  // namespace rules

@@ -35,6 +35,27 @@ std::wstring EditBox::unicodeText() const {
     return value;
 }
 
+std::optional<std::string> EditBox::exactAnsi(const std::wstring& typed) {
+    // A surrogate, paired or not, is outside every ANSI code page; the conversion is not
+    // asked about halves, which systems treat differently.
+    for (wchar_t c : typed) {
+        if (c >= 0xD800 && c <= 0xDFFF)
+            return std::nullopt;
+    }
+    if (typed.empty())
+        return std::string();
+    BOOL lost = FALSE;
+    const int size = static_cast<int>(typed.size());
+    const int length = WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, typed.data(), size,
+                                           nullptr, 0, nullptr, &lost);
+    if (length <= 0 || lost)
+        return std::nullopt;
+    std::string value(static_cast<std::size_t>(length), '\0');
+    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, typed.data(), size, value.data(), length,
+                        nullptr, &lost);
+    return lost ? std::nullopt : std::optional<std::string>(std::move(value));
+}
+
 void EditBox::selectAll() {
     if (handle()) {
         SendMessageA(handle(), EM_SETSEL, 0, -1);

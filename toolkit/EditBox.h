@@ -4,6 +4,7 @@
 
 #include "toolkit/Control.h"
 
+#include <optional>
 #include <string>
 
 class EditBox : public Control {
@@ -22,6 +23,12 @@ public:
     void setText(const std::string& text) { setCaption(text); }
     // What the box shows now, every character as it is.
     std::wstring unicodeText() const;
+    // What the box shows now in the ANSI code page when every character has a place there;
+    // nothing when one has not (text() would give a '?' for it): a lone surrogate half, a
+    // letter of another script.
+    std::optional<std::string> exactAnsiText() const { return exactAnsi(unicodeText()); }
+    // The same for any text.
+    static std::optional<std::string> exactAnsi(const std::wstring& text);
     // Selects the whole text, so that typing replaces it.
     void selectAll();
 

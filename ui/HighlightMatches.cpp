@@ -18,7 +18,9 @@
 
 bool MainWindow::HighlightMatches(const std::string& text, bool makeBold) {
     const bool wholeWord = WholeWordCheck->checked();
-    const std::string pattern = SearchBox->text();
+    // The box is read as the search reads it: text the translation's code page cannot hold
+    // is found nowhere in it (an empty pattern never is), never taken as its '?'.
+    const std::string pattern = SearchBox->exactAnsiText().value_or(std::string());
     CountLabel->setCaption(rules::ProgressSuffix(CountLabel->caption()));
 
     // Counted in the text as the view will hold it: the view's own find gives the same

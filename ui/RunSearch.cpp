@@ -23,24 +23,11 @@
 #include "toolkit/RichView.h"
 #include "ui/Unit1.h"
 
-namespace {
-
-// Whether the text holds a character that the ANSI code page cannot hold: its ANSI form would
-// have a '?' in its place, and a search for that would find every question mark.
-bool outsideAnsi(const std::wstring& text) {
-    if (text.empty())
-        return false;
-    BOOL lost = FALSE;
-    WideCharToMultiByte(CP_ACP, WC_NO_BEST_FIT_CHARS, text.data(), static_cast<int>(text.size()),
-                        nullptr, 0, nullptr, &lost);
-    return lost != FALSE;
-}
-
-}  // namespace
-
 void MainWindow::RunSearch() {
+    // Whatever was typed or pasted: a lone surrogate half is a character found nowhere.
     const std::wstring typed = SearchBox->unicodeText();
-    const std::string typedUtf8 = rules::Utf16ToUtf8(std::u16string(typed.begin(), typed.end()));
+    const std::string typedUtf8 =
+        rules::TypedTextToUtf8(std::u16string(typed.begin(), typed.end()));
     if (rules::IsArabicSearchText(typedUtf8)) {
         RunArabicSearch(typedUtf8);
         return;
@@ -79,8 +66,10 @@ void MainWindow::RunSearch() {
         return;
     }
 
-    // A character the translation's code page has no place for can never be found in it.
-    if (outsideAnsi(typed))
+    // A character the translation's code page has no place for can never be found in it: its
+    // ANSI form would have a '?' in its place, and a search for that would find every
+    // question mark.
+    if (!EditBox::exactAnsi(typed))
         scan.resultItems.clear();
 
     if (scan.resultItems.empty()) {

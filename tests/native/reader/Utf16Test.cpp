@@ -23,3 +23,21 @@ TEST(Utf16, TakesEveryLengthOfSequenceAndRefusesTheMalformed) {
         EXPECT_THROW(Utf16ToUtf8(bad), Exception);
     }
 }
+
+TEST(Utf16, TypedTextTakesAnyUnitsALoneHalfBecomingTheReplacementCharacter) {
+    // What a user pastes may hold surrogate halves in any order: each one alone becomes
+    // U+FFFD; pairs and everything else pass as the strict conversion gives them.
+    const std::string replacement = "\xEF\xBF\xBD";
+    const std::string ba = "\xD8\xA8";
+    const char16_t lowAlone[] = {0x0628, 0xDC00, 0};
+    const char16_t highAtEnd[] = {0x0628, 0xD83D, 0};
+    const char16_t reversed[] = {0xDE00, 0xD83D, 0x0628, 0};
+    const char16_t onlyHalf[] = {0xD800, 0};
+    EXPECT_EQ(rules::TypedTextToUtf8(lowAlone), ba + replacement);
+    EXPECT_EQ(rules::TypedTextToUtf8(highAtEnd), ba + replacement);
+    EXPECT_EQ(rules::TypedTextToUtf8(reversed), replacement + replacement + ba);
+    EXPECT_EQ(rules::TypedTextToUtf8(onlyHalf), replacement);
+    const std::u16string good = u"A\u00E9\u0670\u2009\U0001F600\uFEFF\uFFFF";
+    EXPECT_EQ(rules::TypedTextToUtf8(good), Utf16ToUtf8(good));
+    EXPECT_EQ(Utf8ToUtf16(rules::TypedTextToUtf8(reversed)), u"\uFFFD\uFFFD\u0628");
+}

@@ -155,4 +155,26 @@ TEST_F(GotoVerse, EmptyTextEscapeAndTheCloseBoxDoNothing) {
     EXPECT_EQ(selection().cpMin, caret.cpMin);
 }
 
+TEST_F(GotoVerse, AnyTextPastedIsAnsweredWithTheUsualMessage) {
+    // Halves of surrogate pairs and letters the box's code page lacks: "Ke Ayat" says the
+    // text is no reference and stays open, as for any other text.
+    std::vector<std::string> messages;
+    ModalAnswer boxes(ModalAnswer::Kind::MessageBox, [&](HWND box) {
+        messages.push_back(ModalAnswer::messageText(box));
+        ModalAnswer::press(box, IDOK);
+    });
+    const auto paste = [](const wchar_t* text) {
+        return [text](const OpenGotoVerse& open) {
+            SetWindowTextW(open.box, text);
+            open.enter();
+        };
+    };
+    gotoVerse({paste(L"\xD800"), paste(L"2:\xDC00\xD83D"), paste(L"\x064A\x0633"),
+               [](const OpenGotoVerse& open) { PostMessageA(open.cancel, BM_CLICK, 0, 0); }});
+    ASSERT_EQ(messages.size(), 3u);
+    for (const std::string& message : messages)
+        EXPECT_NE(message.find("bukan rujukan ayat"), std::string::npos) << message;
+    EXPECT_TRUE(boxes.unexpected().empty());
+}
+
 }  // namespace

@@ -228,6 +228,47 @@ TEST_F(Search, TheChoiceMarksTheSearchBoxTextAsItIsNowOverlapsIncluded) {
     EXPECT_TRUE(noneBold(0, 2));
 }
 
+TEST_F(Search, TheChoiceFindsNothingForTextTheTranslationCannotHold) {
+    // "apakah" finds eleven question marks' worth of verses; a box edited to text outside the
+    // ANSI code page (an Arabic letter, a lone surrogate half) must not turn into "?" and
+    // mark every question mark of the surah chosen.
+    for (const wchar_t* edited : {L"\x0628", L"\xD800", L"apa\xDC00kah"}) {
+        searchWithEnter("apakah");
+        ASSERT_TRUE(w->searchMode);
+        SetWindowTextW(w->SearchBox->handle(), edited);
+        clickEntry(0);
+        const std::string text = viewText();
+        ASSERT_NE(text.find('?'), std::string::npos) << "the surah shown has question marks";
+        EXPECT_EQ(countLabel(), std::to_string(lines(text).size()) + " Ayat  ( 0 Kata )");
+        EXPECT_EQ(wordCount(), 0);
+        for (int at : occurrences(text, "?"))
+            EXPECT_TRUE(noneBold(at, 1)) << "at " << at;
+    }
+}
+
+TEST_F(Search, ALoneSurrogateHalfIsFoundNowhereAndTheReaderGoesOn) {
+    // Pasted alone or among letters of either script, with or without whole words: the
+    // not-found box, then the start state, as for any text not found.
+    int boxes = 0;
+    ModalAnswer answer(NotFound, [&boxes](HWND box) {
+        ++boxes;
+        ModalAnswer::press(box, IDOK);
+    });
+    const wchar_t* const texts[] = {L"\xD800", L"\xDC00\xD83D", L"sabar\xD800",
+                                    L"\x0627\x0644\x0644\x0647\xDFFF"};
+    for (bool wholeWord : {false, true}) {
+        setChecked(*w->WholeWordCheck, wholeWord);
+        for (const wchar_t* text : texts) {
+            SetWindowTextW(w->SearchBox->handle(), text);
+            pressKey(w->SearchBox->handle(), VK_RETURN);
+            EXPECT_FALSE(w->searchMode);
+            EXPECT_EQ(surahLabel(), "114 Surat");
+        }
+    }
+    EXPECT_EQ(boxes, 8);
+    EXPECT_TRUE(answer.unexpected().empty());
+}
+
 TEST_F(Search, OnlyTheButtonClearsTheClosingFlag) {
     // A window that is closing searches nothing: Enter leaves the flag and stops before the
     // scan; "Cari" clears it and searches.
