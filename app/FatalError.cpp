@@ -69,21 +69,22 @@ EscapedException describeException(std::exception_ptr error) {
 }
 
 std::string exceptionBoxText(const EscapedException& error, const CodeLocation& where) {
-    // The format's %p is spelled out so the address always reads as 8 upper-case digits.
-    const char* format = "Exception %s in module %s at %08lX.\n%s%s";
-    auto offset = static_cast<unsigned long>(where.offset);
+    // The format's %p is spelled out so the address always reads as upper-case digits at
+    // the pointer's width.
+    const char* format = "Exception %s in module %s at %0*llX.\n%s%s";
+    auto offset = static_cast<unsigned long long>(where.offset);
     int length = std::snprintf(nullptr, 0, format, error.typeName.c_str(), where.modulePath.c_str(),
-                               offset, error.message.c_str(), "");
+                               AddressDigits, offset, error.message.c_str(), "");
     std::string text(static_cast<std::size_t>(length), '\0');
     std::snprintf(text.data(), text.size() + 1, format, error.typeName.c_str(),
-                  where.modulePath.c_str(), offset, error.message.c_str(), "");
+                  where.modulePath.c_str(), AddressDigits, offset, error.message.c_str(), "");
     return text;
 }
 
 std::string runtimeErrorText(int number, std::uintptr_t address) {
     char text[64];
-    std::snprintf(text, sizeof text, "Runtime error%4d at %08lX", number,
-                  static_cast<unsigned long>(address));
+    std::snprintf(text, sizeof text, "Runtime error%4d at %0*llX", number, AddressDigits,
+                  static_cast<unsigned long long>(address));
     return text;
 }
 

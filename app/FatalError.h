@@ -35,11 +35,16 @@ struct EscapedException {
 };
 EscapedException describeException(std::exception_ptr error);
 
-// "Exception %s in module %s at %p.\n%s%s" with the address as 8 upper-case hex digits and
-// an empty last part.
+// Addresses are written as upper-case hex digits at the pointer's width: 8 in the 32-bit
+// program, 16 in the 64-bit one, whose image loads above 4 GB.
+inline constexpr int AddressDigits = 2 * static_cast<int>(sizeof(void*));
+
+// "Exception %s in module %s at %p.\n%s%s" with the address as AddressDigits upper-case hex
+// digits and an empty last part.
 std::string exceptionBoxText(const EscapedException& error, const CodeLocation& where);
 
-// "Runtime error" + the number right-aligned in 4 + " at " + 8 upper-case hex digits.
+// "Runtime error" + the number right-aligned in 4 + " at " + AddressDigits upper-case hex
+// digits.
 std::string runtimeErrorText(int number, std::uintptr_t address);
 
 // The number a structured exception code is reported with in the "Runtime error" box.

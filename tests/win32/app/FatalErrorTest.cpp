@@ -19,20 +19,35 @@ __attribute__((noinline)) void raiseDamaged() {
     raiseException("Compression Error -4 - BZ_DATA_ERROR");
 }
 
+// An address as the boxes write it in this build: 8 digits in the 32-bit program, 16 in the
+// 64-bit one.
+std::string padded(const std::string& digits) {
+    return std::string(2 * sizeof(void*) - digits.size(), '0') + digits;
+}
+
 }  // namespace
 
 TEST(ErrorBoxText, ExceptionBoxFillsEveryFieldWithASingleLineFeed) {
     EscapedException error{"Exception", nullptr, "Compression Error -4 - BZ_DATA_ERROR"};
     CodeLocation where{"Z:\\work\\nurvela.exe", 0x1A2B3};
     EXPECT_EQ(exceptionBoxText(error, where),
-              "Exception Exception in module Z:\\work\\nurvela.exe at 0001A2B3.\n"
-              "Compression Error -4 - BZ_DATA_ERROR");
+              "Exception Exception in module Z:\\work\\nurvela.exe at " + padded("1A2B3") +
+                  ".\nCompression Error -4 - BZ_DATA_ERROR");
 }
 
 TEST(ErrorBoxText, RuntimeErrorRightAlignsTheNumberInFour) {
-    EXPECT_EQ(runtimeErrorText(216, 0x0040ABCD), "Runtime error 216 at 0040ABCD");
-    EXPECT_EQ(runtimeErrorText(5, 0xFEDCBA98), "Runtime error   5 at FEDCBA98");
-    EXPECT_EQ(runtimeErrorText(1234, 0), "Runtime error1234 at 00000000");
+    EXPECT_EQ(runtimeErrorText(216, 0x0040ABCD), "Runtime error 216 at " + padded("40ABCD"));
+    EXPECT_EQ(runtimeErrorText(5, 0xFEDCBA98), "Runtime error   5 at " + padded("FEDCBA98"));
+    EXPECT_EQ(runtimeErrorText(1234, 0), "Runtime error1234 at " + padded("0"));
+}
+
+TEST(ErrorBoxText, AddressesKeepEveryDigitOfThePointer) {
+    // A 64-bit image loads above 4 GB: its addresses must not be cut to 32 bits.
+    const std::uintptr_t high = static_cast<std::uintptr_t>(-1) - 0x1234;
+    const std::string all = sizeof(void*) == 8 ? "FFFFFFFFFFFFEDCB" : "FFFFEDCB";
+    EXPECT_EQ(runtimeErrorText(216, high), "Runtime error 216 at " + all);
+    EXPECT_EQ(exceptionBoxText({"Exception", nullptr, "x"}, {"m", high}),
+              "Exception Exception in module m at " + all + ".\nx");
 }
 
 TEST(EscapedError, TheProgramsOwnExceptionKeepsItsNameMessageAndRaiseSite) {

@@ -42,7 +42,7 @@ TEST(RuntimeError, FaultsOutsideTheExceptionMappingShowTheRuntimeErrorBox) {
         std::string text = messageBoxText(box);
         std::string expected = "Runtime error " + std::to_string(c.exitCode) + " at ";
         EXPECT_EQ(text.substr(0, expected.size()), expected) << text;
-        EXPECT_EQ(text.size(), expected.size() + 8) << text;
+        EXPECT_EQ(text.size(), expected.size() + 2 * sizeof(void*)) << text;
         EXPECT_EQ(text.find_first_not_of("0123456789ABCDEF", expected.size()), std::string::npos)
             << text;
         pressOk(box);
