@@ -23,11 +23,13 @@ bold runs above (boldRuns, term) are those of the other paragraphs.
 
 Without LibreOffice the check fails; it never passes without having read the files.
 """
+import fcntl
 import os
 import re
 import shutil
 import subprocess
 import sys
+import tempfile
 import xml.etree.ElementTree as ET
 
 NS = {
@@ -60,6 +62,22 @@ def read_expect(path):
     return values
 
 
+# One LibreOffice at a time on this machine: two started at once on fresh profiles (the two
+# builds' suites side by side, on a fresh machine) can take each other down at start.
+LOCK_PATH = os.path.join(tempfile.gettempdir(), "nurvela-office-readback.lock")
+
+
+def run_office(command):
+    """Runs LibreOffice under the machine-wide lock; returns (exit code, its output)."""
+    with open(LOCK_PATH, "a") as lock:
+        fcntl.flock(lock, fcntl.LOCK_EX)
+        try:
+            result = subprocess.run(command, capture_output=True, text=True, timeout=900)
+        finally:
+            fcntl.flock(lock, fcntl.LOCK_UN)
+    return result.returncode, (result.stdout + result.stderr).strip()
+
+
 def convert(folder, names):
     soffice = shutil.which("soffice") or shutil.which("libreoffice")
     if not soffice:
@@ -71,11 +89,20 @@ def convert(folder, names):
     command = [soffice, "-env:UserInstallation=file://" + profile, "--headless",
                "--convert-to", "fodt", "--outdir", out]
     command += [os.path.join(folder, n + ".rtf") for n in names]
-    result = subprocess.run(command, capture_output=True, text=True, timeout=900)
-    for name in names:
-        if not os.path.exists(os.path.join(out, name + ".fodt")):
-            fail("LibreOffice did not convert %s.rtf (exit %d): %s" %
-                 (name, result.returncode, (result.stdout + result.stderr).strip()))
+
+    def missing():
+        return [n for n in names if not os.path.exists(os.path.join(out, n + ".fodt"))]
+
+    code, said = run_office(command)
+    if len(missing()) == len(names):
+        # Nothing converted: LibreOffice died at start, which a fresh machine's first start can
+        # do now and then. Once more, on a profile made anew; a second failure is reported.
+        print("office read-back: LibreOffice converted nothing (exit %d); starting it once more "
+              "on a new profile. It said: %s" % (code, said), file=sys.stderr)
+        shutil.rmtree(profile, ignore_errors=True)
+        code, said = run_office(command)
+    for name in missing():
+        fail("LibreOffice did not convert %s.rtf (exit %d): %s" % (name, code, said))
     return out
 
 
