@@ -4,9 +4,12 @@
 set -euo pipefail
 build="${1:-build}"
 here=$(cd "$(dirname "$0")/.." && pwd)
+. "$here/scripts/wine-user.sh"
+wine_user_drop_foreign test
+wine_user_prefix_not_used test
 
 echo "== native tests"
-ctest --test-dir "$build/native" --output-on-failure
+ctest --test-dir "$build/native" --output-on-failure --no-tests=error
 
 archs=$("$here/scripts/wine-builds.sh")
 case "$archs" in
@@ -22,9 +25,11 @@ run_suite() {
     local arch=$1 prefix=$2 display=$3
     # A prefix of the tests' own, with unmanaged windows (see wine-prefix.sh).
     export WINEPREFIX="$here/$build/$prefix"
+    # The summary reads this run's own log: an older one must not stand in for it.
+    rm -f "$build/$arch/Testing/Temporary/LastTest.log"
     NURVELA_WINE_ARCH=$arch NURVELA_UNMANAGED_WINDOWS=1 "$here/scripts/wine-prefix.sh" &&
         xvfb-run -a -n "$display" -s "-screen 0 1280x1024x24" \
-            ctest --test-dir "$build/$arch" --output-on-failure --timeout 1200
+            ctest --test-dir "$build/$arch" --output-on-failure --no-tests=error --timeout 1200
 }
 declare -A pid
 for arch in $archs; do
@@ -47,13 +52,16 @@ for arch in $archs; do
     fi
     echo "== Windows tests, $what build (Wine + Xvfb)"
     cat "$build/$arch/windows-tests.log"
-    log="$build/$arch/Testing/Temporary/LastTest.log"
-    # The suite's count, then the count of its run at 144 DPI.
-    counts=($(grep -ao '\[==========\] [0-9]* tests from [0-9]* test suites ran' "$log" 2>/dev/null |
-        cut -d' ' -f2))
-    summary+=("$what $result (${counts[0]:-?} GoogleTest tests, ${counts[1]:-?} of them again at 144 DPI, and the office read-back)")
+    # Each run's count as that run printed it; a run missing, failed or empty fails the build.
+    if ! runs=$("$here/scripts/suite-summary.py" "$build/$arch/Testing/Temporary/LastTest.log" "$arch"); then
+        if [ "$result" = passed ]; then
+            result=FAILED
+            failed+=("$what")
+        fi
+    fi
+    summary+=("== Windows tests, $what build: $result ($runs)")
 done
-echo "== Windows tests: $(IFS=';'; echo "${summary[*]}" | sed 's/;/; /g')"
+printf '%s\n' "${summary[@]}"
 if [ ${#failed[@]} -gt 0 ]; then
     echo "== Windows tests failed on the ${failed[*]} build" >&2
     exit 1

@@ -4,8 +4,16 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 int main(int argc, char** argv) {
     InitCommonControls();
     testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const int result = RUN_ALL_TESTS();
+    // A run that tested nothing (a filter that matches no test, say) proves nothing: it fails.
+    if (testing::UnitTest::GetInstance()->test_to_run_count() == 0) {
+        std::fprintf(stderr, "no test ran: the filter matches no test\n");
+        return 1;
+    }
+    return result;
 }
