@@ -6,6 +6,9 @@ set -euo pipefail
 build="${1:-build}"
 export NURVELA_WINE_ARCH="${2:-win32}"
 here=$(cd "$(dirname "$0")/.." && pwd)
+. "$here/scripts/wine-user.sh"
+wine_user_drop_foreign bench
+wine_user_prefix_not_used bench
 tree="$here/$build/$NURVELA_WINE_ARCH"
 packed="$tree/resources/quran_id.txt.bz2"
 if [ ! -f "$packed" ]; then

@@ -27,6 +27,9 @@ if [ -z "${NURVELA_IN_XVFB:-}" ]; then
         *) what=64-bit compiler=x86_64-w64-mingw32-g++-posix ;;
     esac
     echo "screenshots: the $what program, $build/$NURVELA_WINE_ARCH/app/nurvela.exe"
+    . "$here/scripts/wine-user.sh"
+    wine_user_drop_foreign screenshots
+    wine_user_prefix_not_used screenshots
     "$here/scripts/wine-prefix.sh"
     # The driver is a few lines of Win32, built for the same Wine; rebuilt only when its
     # source changed.

@@ -7,6 +7,9 @@
 #                                   for a build that cannot run, one line on stderr says why
 #   scripts/wine-builds.sh --pick   prints the build to run the program with: win32 where it
 #                                   runs, else win64
+#   scripts/wine-builds.sh --pick --for-user-prefix
+#                                   the same, but for make run in a WINEPREFIX of the user's
+#                                   own: the build of that prefix's kind where it runs here
 # Fails, naming the cause, when neither runs.
 set -euo pipefail
 runnable=()
@@ -32,7 +35,15 @@ if [ ${#runnable[@]} = 0 ]; then
     exit 1
 fi
 if [ "${1:-}" = --pick ]; then
-    echo "${runnable[0]}"
+    pick=${runnable[0]}
+    if [ "${2:-}" = --for-user-prefix ] && [ -n "${WINEPREFIX:-}" ]; then
+        . "$(dirname "$0")/wine-user.sh"
+        kind=$(wine_prefix_kind "$WINEPREFIX")
+        for arch in "${runnable[@]}"; do
+            if [ "$arch" = "$kind" ]; then pick=$kind; fi
+        done
+    fi
+    echo "$pick"
 else
     echo "${runnable[*]}"
 fi

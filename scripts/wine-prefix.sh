@@ -14,33 +14,44 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")/.." && pwd)
 . "$here/scripts/wine-env.sh"
+# A setting in the prefix's registry; a refusal ends the script with Wine's own words.
+reg_add() {
+    local said
+    if ! said=$("$wine_loader" reg add "$@" /f 2>&1); then
+        echo "wine-prefix: $wine_loader could not set $1 $3 in $WINEPREFIX: $(printf '%s' "$said" | tail -n 3)" >&2
+        exit 1
+    fi
+    wineserver -w || true
+}
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
     mkdir -p "$WINEPREFIX"
-    "$wine_loader" wineboot -i >/dev/null 2>&1 || true
+    said=$("$wine_loader" wineboot -i 2>&1) || true
     wineserver -w || true
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        echo "wine-prefix: $wine_loader could not make the prefix $WINEPREFIX: $(printf '%s' "$said" | tail -n 3)" >&2
+        exit 1
+    fi
 fi
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-    echo "wine-prefix: $wine_loader could not make the prefix $WINEPREFIX" >&2
+kind=$(sed -n 's/^#arch=\(win32\|win64\).*/\1/p' "$WINEPREFIX/system.reg" | head -n1)
+if [ -n "$kind" ] && [ "$kind" != "$WINEARCH" ]; then
+    echo "wine-prefix: $WINEPREFIX is a $kind prefix; the $WINEARCH program needs one of its own kind" >&2
     exit 1
 fi
+# A prefix of the user's own (make run in their WINEPREFIX) is used as it is.
+if [ "${NURVELA_USER_PREFIX:-}" = 1 ]; then
+    exit 0
+fi
 if [ ! -f "$WINEPREFIX/.nurvela-no-crash-dialog" ]; then
-    "$wine_loader" reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
-    wineserver -w || true
+    reg_add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0
     touch "$WINEPREFIX/.nurvela-no-crash-dialog"
 fi
 if [ "${NURVELA_UNMANAGED_WINDOWS:-}" = 1 ] && [ ! -f "$WINEPREFIX/.nurvela-unmanaged" ]; then
-    "$wine_loader" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null 2>&1
-    wineserver -w || true
+    reg_add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N
     touch "$WINEPREFIX/.nurvela-unmanaged"
 fi
 if [ -n "${NURVELA_LOGPIXELS:-}" ] && [ ! -f "$WINEPREFIX/.nurvela-logpixels-$NURVELA_LOGPIXELS" ]; then
     # The build's own loader: plain `wine` prefers the 32-bit one, which does not run everywhere.
-    if ! "$wine_loader" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD \
-        /d "$NURVELA_LOGPIXELS" /f >/dev/null 2>&1; then
-        echo "wine-prefix: $wine_loader could not set LogPixels $NURVELA_LOGPIXELS in $WINEPREFIX" >&2
-        exit 1
-    fi
-    wineserver -w || true
+    reg_add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$NURVELA_LOGPIXELS"
     rm -f "$WINEPREFIX"/.nurvela-logpixels-*
     touch "$WINEPREFIX/.nurvela-logpixels-$NURVELA_LOGPIXELS"
 fi
