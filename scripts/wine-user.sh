@@ -38,8 +38,12 @@ wine_user_prefix() {
     elif [ "$kind" = "$arch" ]; then
         echo "$who: in your Wine prefix $WINEPREFIX ($what)"
     else
-        case $kind in win32) kind=32-bit ;; *) kind=64-bit ;; esac
-        echo "$who: your WINEPREFIX $WINEPREFIX is a $kind prefix, which the $what program cannot use (the $kind one does not run here): the project's own prefix is used"
+        local other why=""
+        case $kind in win32) other=32-bit ;; *) other=64-bit ;; esac
+        if ! "$(dirname "${BASH_SOURCE[0]}")/wine-builds.sh" 2>/dev/null | grep -qw "$kind"; then
+            why=", and the $other program does not run here"
+        fi
+        echo "$who: your WINEPREFIX $WINEPREFIX is a $other prefix, which the $what program cannot use$why: the project's own prefix is used"
         unset WINEPREFIX
     fi
 }
