@@ -72,10 +72,12 @@ if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
     $SUDO apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y -qq --no-install-recommends "${node_packages[@]}"
 fi
-# The packages at the versions tools/package-lock.json pins: the one the texts come from, and
-# the imla'i text the native tests measure the Arabic search against.
+# The packages at the versions tools/package-lock.json pins: the one the texts come from, the
+# one the table of juz and pages comes from, and the imla'i text the native tests measure the
+# Arabic search against.
 tools="$(cd "$(dirname "$0")/../tools" && pwd)"
 if [ ! -f "$tools/node_modules/quran-json/package.json" ] ||
+   [ ! -f "$tools/node_modules/quran-meta/dist/hafs.js" ] ||
    [ ! -f "$tools/node_modules/quran-validator/data/quran-verses.json" ]; then
     echo "setup: npm ci in $tools"
     (cd "$tools" && npm ci --no-audit --no-fund --loglevel=error)
