@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "corpus/MushafTable.h"
 #include "reader/AsciiCase.h"
 #include "reader/SurahNameMatch.h"
 
@@ -109,6 +110,30 @@ public:
     }
     // Between surah and verse: one of ":", ".", "/" (blanks alone are read by the caller).
     bool takeVerseMark() { return take(':') || take('.') || take('/'); }
+    // A word (given in lower case) in any letter case, not followed by another letter.
+    bool takeWord(std::string_view word) {
+        for (std::size_t i = 0; i < word.size(); ++i) {
+            if (lowerAZ(after(i)) != word[i])
+                return false;
+        }
+        if (isLetter(after(word.size())))
+            return false;
+        at_ += word.size();
+        return true;
+    }
+    // "amma" or "'amma", with an apostrophe as a keyboard or a word processor writes it
+    // (' ` and the code page's curly ones): juz 'Amma.
+    bool takeAmma() {
+        const std::size_t from = at_;
+        for (char apostrophe : {'\'', '`', '\x91', '\x92'}) {
+            if (take(apostrophe))
+                break;
+        }
+        if (takeWord("amma"))
+            return true;
+        at_ = from;
+        return false;
+    }
 
 private:
     std::string_view text_;
@@ -203,6 +228,59 @@ bool isSurahNumber(const Number& n) {
     return n.value >= 1 && n.value <= surah::SurahCount;
 }
 
+// Juz 'Amma, the name readers give juz 30 after its first word.
+constexpr int JuzAmma = 30;
+
+// The juz and page forms: "juz 30", "j30", "juz ke-30", "juz amma", "hal. 582", "halaman
+// 582", "hlm 582", "page 582". Nothing when the text does not start with one of their words;
+// NotAPart when it does but no number (or "amma") follows.
+std::optional<VerseReference> readPart(std::string_view text) {
+    using Kind = VerseReference::Kind;
+    Reader in(text);
+    in.skipBlanks();
+    VerseReference result;
+    if (in.takeWord("juz") || in.takeWord("j")) {
+        result.kind = Kind::Juz;
+    } else if (in.takeWord("halaman") || in.takeWord("hal") || in.takeWord("hlm") ||
+               in.takeWord("page")) {
+        result.kind = Kind::Page;
+    } else {
+        return std::nullopt;
+    }
+    result.status = Status::NotAPart;
+    in.take('.');
+    in.skipBlanks();
+    Number number;
+    if (result.kind == Kind::Juz && in.takeAmma()) {
+        number = numberFrom(std::to_string(JuzAmma));
+    } else {
+        // "ke-30", "ke 30": the Indonesian ordinal.
+        if (in.takeWord("ke")) {
+            in.skipBlanks();
+            in.take('-');
+            in.skipBlanks();
+        }
+        if (!in.atNumber())
+            return result;
+        number = in.number();
+    }
+    in.skipBlanks();
+    if (!in.atEnd())
+        return result;
+
+    const int last = result.kind == Kind::Juz ? mushaf::JuzCount : mushaf::PageCount;
+    if (number.value < 1 || number.value > last) {
+        result.status = result.kind == Kind::Juz ? Status::NoSuchJuz : Status::NoSuchPage;
+        result.number = number.digits;
+        return result;
+    }
+    result.status = Status::Found;
+    result.part = number.value;
+    result.verse = surah::verseAt(result.kind == Kind::Juz ? mushaf::juzStart(number.value)
+                                                           : mushaf::pageStart(number.value));
+    return result;
+}
+
 }  // namespace
 
 VerseReference ParseVerseReference(std::string_view text) {
@@ -211,6 +289,8 @@ VerseReference ParseVerseReference(std::string_view text) {
         result.status = Status::Empty;
         return result;
     }
+    if (std::optional<VerseReference> part = readPart(text))
+        return *part;
     Parts parts;
     if (!readParts(text, parts))
         return notAReference();

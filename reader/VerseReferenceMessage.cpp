@@ -2,6 +2,7 @@
 
 #include <initializer_list>
 
+#include "corpus/MushafTable.h"
 #include "reader/Citation.h"
 
 namespace rules {
@@ -82,6 +83,17 @@ std::string VerseReferenceMessage(const VerseReference& reference, std::string_v
         case Status::NameNumberMismatch:
             return join({"Surat ", std::to_string(s), " adalah ", CitationName(s), ", bukan ",
                          quoted(reference.name)});
+        case Status::NoSuchJuz:
+            return join({"Juz ", shortened(reference.number, LongestNumber),
+                         " tidak ada; juz 1 sampai ", std::to_string(mushaf::JuzCount)});
+        case Status::NoSuchPage:
+            return join({"Halaman ", shortened(reference.number, LongestNumber),
+                         " tidak ada; halaman 1 sampai ", std::to_string(mushaf::PageCount)});
+        case Status::NotAPart:
+            if (reference.kind == VerseReference::Kind::Juz)
+                return join(
+                    {quoted(trimmed(typed)), " bukan rujukan juz; contoh: juz 30 atau juz amma"});
+            return join({quoted(trimmed(typed)), " bukan rujukan halaman; contoh: hal. 582"});
     }
     return {};
 }

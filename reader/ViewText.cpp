@@ -1,5 +1,6 @@
 #include "reader/ViewText.h"
 
+#include "corpus/MushafTable.h"
 #include "corpus/SurahTable.h"
 #include "reader/SurahHeading.h"
 
@@ -95,6 +96,26 @@ std::string ResultText(const FastStrList& corpus, const ResultItemList& resultIt
         }
     }
     return text;
+}
+
+ViewText JuzText(const FastStrList& corpus, int j) {
+    ViewText view;
+    if (j < 1 || j > mushaf::JuzCount)
+        return view;
+    const int first = mushaf::juzStart(j);
+    const int end = mushaf::juzStart(j + 1);
+    // The juz as the items of a result that found every verse in it.
+    ResultItemList items;
+    items.reserve(static_cast<std::size_t>(end - first) + surah::SurahCount);
+    for (int v = first; v < end; ++v) {
+        const int s = surah::verseAt(v).surah;
+        if (v == first || v == surah::start(s))
+            items.push_back(headingMarker(s));
+        items.push_back(v);
+    }
+    view.text = ResultText(corpus, items);
+    view.verseLines = end - first;
+    return view;
 }
 
 }  // namespace rules

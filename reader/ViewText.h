@@ -29,4 +29,8 @@ ViewText SurahHitsText(const FastStrList& corpus, const ResultItemList& resultIt
 // for every other item.
 std::string ResultText(const FastStrList& corpus, const ResultItemList& resultItems);
 
+// Every verse of juz j (1..30) in order, as a result shows its hits: the spaced heading of
+// each surah before its first verse in the juz, the surah the juz begins in included.
+ViewText JuzText(const FastStrList& corpus, int j);
+
 }  // namespace rules

@@ -109,3 +109,49 @@ TEST(ViewText, ResultTextOfAScanHittingEveryVerseHoldsTheWholeCorpus) {
     EXPECT_NE(text.find(lastHeading + rawSurahViewText(114)), std::string::npos);
     EXPECT_EQ(text.substr(text.size() - 4), "\r\n\r\n");
 }
+
+TEST(ViewText, AJuzHoldsItsVersesWithAHeadingBeforeEachSurahInIt) {
+    // Juz 2 lies inside Al-Baqarah: its one heading, then 2:142 to 2:252.
+    const ViewText second = JuzText(realCorpus(), 2);
+    EXPECT_EQ(second.verseLines, 111);
+    std::string expected = SurahHeading(surah::displayName(2)) + "\r\n\r\n";
+    for (int a = 142; a <= 252; ++a)
+        expected += line(surah::corpusIndex(2, a)) + "\r\n\r\n";
+    EXPECT_EQ(second.text, expected);
+
+    // Juz 30: 564 verses of the 37 surahs 78 to 114, each under its heading, the text as a
+    // result that found every one of them would show it.
+    const ViewText amma = JuzText(realCorpus(), 30);
+    EXPECT_EQ(amma.verseLines, 564);
+    ResultItemList items;
+    for (int s = 78; s <= 114; ++s) {
+        items.push_back(headingMarker(s));
+        for (int v = surah::start(s); v < surah::start(s + 1); ++v)
+            items.push_back(v);
+    }
+    EXPECT_EQ(amma.text, ResultText(realCorpus(), items));
+    std::size_t headings = 0;
+    for (std::size_t at = amma.text.find("S U R A T"); at != std::string::npos;
+         at = amma.text.find("S U R A T", at + 1))
+        ++headings;
+    EXPECT_EQ(headings, 37u);
+    EXPECT_EQ(amma.text.rfind(line(surah::TotalVerses - 1)),
+              amma.text.size() - line(surah::TotalVerses - 1).size() - 4);
+
+    // Juz 1 begins with Al-Fatihah and goes on into Al-Baqarah up to 2:141: two headings.
+    const ViewText first = JuzText(realCorpus(), 1);
+    EXPECT_EQ(first.verseLines, 148);
+    EXPECT_EQ(first.text.rfind("S U R A T", 0), 0u);
+    EXPECT_NE(first.text.find("\r\n\r\n" + SurahHeading(surah::displayName(2)) + "\r\n\r\n2:1. "),
+              std::string::npos);
+    EXPECT_EQ(first.text.substr(first.text.size() - line(147).size() - 4, 6), "2:141.");
+}
+
+TEST(ViewText, TheThirtyJuzHoldEveryVerseOnceAndNothingOutsideThem) {
+    int verses = 0;
+    for (int j = 1; j <= 30; ++j)
+        verses += JuzText(realCorpus(), j).verseLines;
+    EXPECT_EQ(verses, surah::TotalVerses);
+    EXPECT_TRUE(JuzText(realCorpus(), 0).text.empty());
+    EXPECT_EQ(JuzText(realCorpus(), 31).verseLines, 0);
+}
