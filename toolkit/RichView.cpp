@@ -35,6 +35,31 @@ constexpr int LargeText = 16 * 1024;
 // dwError reported to the control when a stream callback failed with an exception.
 constexpr DWORD CallbackFailed = ERROR_GEN_FAILURE;
 
+// Whether the message can move the first line in view: scrolling, keys, the mouse dragging a
+// selection (with the control's timer that scrolls on while the mouse is past the edge), a new
+// size, and the program's scrolling and selecting. Only after these does onScroll look.
+bool canScroll(UINT msg, WPARAM wParam) {
+    switch (msg) {
+        case WM_VSCROLL:
+        case WM_MOUSEWHEEL:
+        case WM_KEYDOWN:
+        case WM_TIMER:
+        case WM_LBUTTONUP:
+        case WM_SIZE:
+        case EM_LINESCROLL:
+        case EM_SCROLL:
+        case EM_SCROLLCARET:
+        case EM_SETSCROLLPOS:
+        case EM_SETSEL:
+        case EM_EXSETSEL:
+            return true;
+        case WM_MOUSEMOVE:
+            return (wParam & MK_LBUTTON) != 0;
+        default:
+            return false;
+    }
+}
+
 // Text or a document handed to the control from memory.
 struct TextSource {
     const char* next;
@@ -701,7 +726,24 @@ LRESULT RichView::handleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             return 0;
         }
     }
-    return Control::handleMessage(msg, wParam, lParam);
+    if (!onScroll || !canScroll(msg, wParam)) {
+        return Control::handleMessage(msg, wParam, lParam);
+    }
+    const HWND window = handle();
+    const LRESULT result = Control::handleMessage(msg, wParam, lParam);
+    if (handle() == window) {
+        noticeScroll();
+    }
+    return result;
+}
+
+void RichView::noticeScroll() {
+    const int top = firstVisiblePosition();
+    if (top == lastTop_) {
+        return;
+    }
+    lastTop_ = top;
+    fire(onScroll, *this);
 }
 
 bool RichView::reflect(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result) {

@@ -35,6 +35,10 @@ public:
     // from the user, -1 for each towards (a fine wheel's turns are added up to whole notches).
     // When set, it runs instead of the control's own zoom.
     std::function<void(Control& sender, int steps)> onZoomWheel;
+    // The first line in view moved: the user scrolled (scroll bar, wheel, keys, a selection
+    // dragged past the edge), the view was resized, or the program scrolled or selected.
+    // Not fired for a content replaced: whoever replaces it knows.
+    std::function<void(Control& sender)> onScroll;
 
     RichView(Control& parent, Path path);
     ~RichView() override;
@@ -159,6 +163,8 @@ private:
     bool streamFromMemory(std::string_view data, WPARAM flags);
     void changeSelFormat(const std::function<void(CHARFORMAT2A&)>& change);
     LRESULT send(UINT msg, WPARAM wParam, LPARAM lParam) const;
+    // Fires onScroll when the first line in view is not the one it was last time.
+    void noticeScroll();
 
     Colour backgroundColor_ = ColourWindow;
     std::uint32_t charFormatSize_ = sizeof(CHARFORMATA);
@@ -172,6 +178,7 @@ private:
     int zoomPercent_ = 100;
     bool zoomed_ = false;  // the window has a zoom other than none
     int wheelTurn_ = 0;    // of a fine wheel, not yet a whole notch
+    int lastTop_ = 0;      // the first position in view when onScroll last looked
 };
 
 // Creates a view as a child of parent on the given creation path.

@@ -159,6 +159,21 @@ void Toolbar::insertEntry(const Entry& entry, bool checked) {
         button.fsStyle = entry.style | BTNS_AUTOSIZE;
     }
     SendMessageA(handle(), TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button));
+    if (entry.command == 0) {
+        return;
+    }
+    // The button keeps the width it sized itself to as a width of its own. Wine's toolbar,
+    // deciding where a wrapping toolbar wraps, counts every button without one as wide as the
+    // widest button: ten entries wrapped onto a second row in a toolbar twice their width.
+    const int index = static_cast<int>(SendMessageA(handle(), TB_BUTTONCOUNT, 0, 0)) - 1;
+    const RECT rect = buttonRect(index);
+    TBBUTTONINFOA info{};
+    info.cbSize = sizeof info;
+    info.dwMask = TBIF_SIZE;
+    info.cx = static_cast<WORD>(rect.right - rect.left);
+    if (info.cx > 0) {
+        SendMessageA(handle(), TB_SETBUTTONINFOA, entry.command, reinterpret_cast<LPARAM>(&info));
+    }
 }
 
 void Toolbar::dpiChanged(int) {

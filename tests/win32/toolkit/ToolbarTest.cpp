@@ -143,6 +143,33 @@ TEST(Toolbar, TakesTheHeightOfItsButtonsAndTheWidthOfItsParent) {
     EXPECT_GE(box.height, 22);
 }
 
+// A wrapping toolbar wraps only where its buttons, at their own widths, reach its edge: many
+// buttons of different widths that fit stay on one row, and the next one that does not fit
+// goes to a second.
+TEST(Toolbar, AWrappingToolbarWrapsWhereItsButtonsReachItsEdge) {
+    ToolbarHost host;
+    host.toolbar->changeStyle(TBSTYLE_WRAPABLE, 0);
+    for (const char* caption : {"A", "B", "C", "D", "E", "F"})
+        host.toolbar->addButton(caption, STD_COPY);
+    const int last = host.toolbar->entryCount() - 1;
+    const RECT first = host.toolbar->buttonRect(1);
+    const RECT end = host.toolbar->buttonRect(last);
+    ASSERT_LT(end.right, host.toolbar->width()) << "the entries fit in one row";
+    EXPECT_EQ(end.top, first.top);
+    const int oneRow = host.toolbar->height();
+
+    // Wide buttons until the next one cannot fit: that one starts a second row.
+    while (host.toolbar->buttonRect(host.toolbar->entryCount() - 1).right +
+               host.toolbar->buttonRect(3).right - host.toolbar->buttonRect(3).left <
+           host.toolbar->width()) {
+        host.toolbar->addButton("Pilih Semua", STD_COPY);
+    }
+    EXPECT_EQ(host.toolbar->buttonRect(host.toolbar->entryCount() - 1).top, first.top);
+    host.toolbar->addButton("Pilih Semua", STD_COPY);
+    EXPECT_GT(host.toolbar->buttonRect(host.toolbar->entryCount() - 1).top, first.top);
+    EXPECT_GT(host.toolbar->height(), oneRow);
+}
+
 // The colour at (x, y) after the toolbar erased its background into a memory surface.
 COLORREF erasedPixel(Toolbar& toolbar, int x, int y) {
     HDC screen = GetDC(nullptr);
