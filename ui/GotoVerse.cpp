@@ -1,12 +1,14 @@
 // Going to a verse by its reference: the "Ke Ayat" window asks for it, then the verse's
-// surah is shown as a click on it in the list shows it, scrolled so that the verse's line
-// comes first, with that line selected.
+// surah (its juz, while the list shows the juz) is shown as a click on it in the list shows
+// it, scrolled so that the verse's line comes first, with that line selected. A page goes to
+// its first verse that way; a juz is shown from its start.
 #include <windows.h>
 
 #include <algorithm>
 #include <optional>
 #include <string>
 
+#include "corpus/MushafTable.h"
 #include "corpus/SurahTable.h"
 #include "reader/VerseReference.h"
 #include "reader/ViewLines.h"
@@ -39,12 +41,15 @@ void MainWindow::GotoVerseCommand() {
     const std::string offered = arabicShown && arabicLayout
                                     ? referenceAt(shownText.text, arabicLayout->toText(caret))
                                     : referenceAt(ReadingView->text(), caret);
-    const std::optional<surah::VerseRef> verse = AskVerse(*MainForm, offered);
+    const std::optional<rules::VerseReference> reference = AskVerse(*MainForm, offered);
     // The window ran its own message loop: the main window may be gone, and this record
     // with it.
-    if (!verse || !IsWindow(form))
+    if (!reference || !IsWindow(form))
         return;
-    ShowVerse(verse->surah, verse->verse);
+    if (reference->kind == rules::VerseReference::Kind::Juz)
+        ShowJuz(reference->part);
+    else
+        ShowVerse(reference->verse.surah, reference->verse.verse);
 }
 
 void MainWindow::ShowVerse(int s, int a) {
@@ -60,13 +65,23 @@ void MainWindow::ShowVerse(int s, int a) {
         if (!IsWindow(form))
             return;
     }
-    SurahList->setItemIndex(s - 1);
-    const std::string text = rules::SurahText(*corpus, s).text;
-    const std::optional<rules::LineSpan> line = rules::FindVerseLine(text, {s, a});
+    ShowEntryOfVerse({s, a}, true);
+}
+
+void MainWindow::ShowEntryOfVerse(surah::VerseRef verse, bool select) {
+    if (!corpus)
+        return;
+    const int index = surah::corpusIndex(verse.surah, verse.verse);
+    const int j = mushaf::juzOf(index);
+    SurahList->setItemIndex(juzMode ? j - 1 : verse.surah - 1);
+    const std::string text =
+        juzMode ? rules::JuzText(*corpus, j).text : rules::SurahText(*corpus, verse.surah).text;
+    const std::optional<rules::LineSpan> line = rules::FindVerseLine(text, verse);
     if (!line) {
         ShowSelectedSurah();
         return;
     }
-    const ViewAnchor verse{line->begin, line->begin, line->end, true};
-    ShowSelectedSurah(&verse);
+    const ViewAnchor anchor = select ? ViewAnchor{line->begin, line->begin, line->end, true}
+                                     : ViewAnchor{line->begin, line->begin, line->begin, false};
+    ShowSelectedSurah(&anchor);
 }

@@ -108,6 +108,7 @@ bool MainWindow::ShowText(ShownText content, const ViewAnchor* anchor, std::size
         if (anchor)
             ApplyAnchor(*anchor);
         pendingAnchor.reset();
+        ShowPlace();
         if (!view.handle())
             shownEnd = 0;
         return true;
@@ -127,6 +128,7 @@ bool MainWindow::ShowText(ShownText content, const ViewAnchor* anchor, std::size
     }
     if (pieces.empty()) {
         view.setText("");
+        ShowPlace();
         if (!view.handle())
             shownEnd = 0;
         return true;
@@ -159,6 +161,8 @@ bool MainWindow::ShowText(ShownText content, const ViewAnchor* anchor, std::size
                 return true;
             }
             generation = view.contentGeneration();
+            // The place the view is coming to (the anchor's, until it is reached).
+            ShowPlace();
         } else {
             view.appendRtf(rtf);
         }
@@ -229,4 +233,5 @@ void MainWindow::ApplyAnchor(const ViewAnchor& anchor) {
     view.setSelLength(to - from);
     // After the selection, which scrolls only as far as it needs to be seen.
     view.scrollToTop(top);
+    ShowPlace();
 }

@@ -1,12 +1,14 @@
-// What the reading view shows outside a search: surah 1 after a reset, or the surah chosen in
-// the list (in search mode only that surah's hits, marked again).
+// What the reading view shows outside a search: surah 1 after a reset, or the surah or juz
+// chosen in the list (in search mode only that surah's hits, marked again).
 #include <windows.h>
 
 #include <algorithm>
 #include <string>
 
 #include "corpus/FastStrList.h"
+#include "corpus/MushafTable.h"
 #include "corpus/SurahTable.h"
+#include "reader/MushafPlace.h"
 #include "reader/StatusText.h"
 #include "reader/ViewText.h"
 #include "toolkit/CheckBox.h"
@@ -43,14 +45,10 @@ void MainWindow::ResetToAllSurahs() {
         return;
 
     searchMode = false;
+    entryShown = false;
     arabicResult.reset();
-    SurahList->clear();
     ReadingView->setText("");
-    {
-        ListBox::Batch batch(*SurahList);  // drawn once, not once per entry
-        for (int s = 1; s <= surah::SurahCount; ++s)
-            SurahList->add(surah::displayName(s));
-    }
+    FillList();
 
     // The seven verses of surah 1, in the view's own colour.
     ShownText opening;
@@ -62,8 +60,20 @@ void MainWindow::ResetToAllSurahs() {
     if (!ShowText(std::move(opening), nullptr, shownEnd) || !IsWindow(form))
         return;
 
-    SurahLabel->setCaption("114 Surat");
+    SurahLabel->setCaption(juzMode ? std::to_string(mushaf::JuzCount) + " Juz" : "114 Surat");
     CountLabel->setCaption(verseCountText(surah::TotalVerses));
+}
+
+void MainWindow::FillList() {
+    SurahList->clear();
+    ListBox::Batch batch(*SurahList);  // drawn once, not once per entry
+    if (juzMode) {
+        for (int j = 1; j <= mushaf::JuzCount; ++j)
+            SurahList->add(rules::JuzListEntry(j));
+    } else {
+        for (int s = 1; s <= surah::SurahCount; ++s)
+            SurahList->add(surah::displayName(s));
+    }
 }
 
 void MainWindow::ShowSelectedSurah(const ViewAnchor* anchor) {
@@ -75,8 +85,14 @@ void MainWindow::ShowSelectedSurah(const ViewAnchor* anchor) {
     if (k < 0 || !corpus || !ResultItems || !ResultSurahs)
         return;
 
+    // A surah, or outside a search in juz mode a juz.
     int s = 0;
-    if (!searchMode) {
+    int j = 0;
+    if (!searchMode && juzMode) {
+        j = k + 1;
+        if (j > mushaf::JuzCount)
+            return;
+    } else if (!searchMode) {
         s = k + 1;
         if (s > surah::SurahCount)
             return;
@@ -89,10 +105,12 @@ void MainWindow::ShowSelectedSurah(const ViewAnchor* anchor) {
     }
 
     ReadingView->setFontFace("Arial");
-    const rules::ViewText view =
-        searchMode ? rules::SurahHitsText(*corpus, *ResultItems, s) : rules::SurahText(*corpus, s);
-    SurahLabel->setCaption(surah::displayName(s));
+    const rules::ViewText view = searchMode ? rules::SurahHitsText(*corpus, *ResultItems, s)
+                                 : j        ? rules::JuzText(*corpus, j)
+                                            : rules::SurahText(*corpus, s);
+    SurahLabel->setCaption(j ? mushaf::juzName(j) : surah::displayName(s));
     CountLabel->setCaption(verseCountText(view.verseLines));
+    entryShown = true;
 
     // The hits arrive marked, and a surah with the Arabic arrives too, in pieces with the
     // queue looked at between them: a close or a newer choice handled there stands, and

@@ -10,7 +10,6 @@
 #include "reader/TextZoom.h"
 #include "toolkit/Form.h"
 #include "toolkit/Label.h"
-#include "toolkit/Panel.h"
 #include "toolkit/RichView.h"
 #include "ui/Unit1.h"
 
@@ -31,7 +30,7 @@ void MainWindow::ResetZoomCommand() {
 
 void MainWindow::SetTextZoom(int percent) {
     ZoomLabel->setCaption(rules::TextZoomMessage(percent));
-    ZoomLabel->setLeft(StatusPanel->width() - ZoomLabel->width() - StatusPanel->scaled(8));
+    ArrangeStatusRight();
     ZoomLabel->showFor(ZoomMessageTime);
     if (percent == textZoom)
         return;
@@ -67,5 +66,6 @@ void MainWindow::BeforeDpiChange() {
 
 void MainWindow::AfterDpiChange() {
     KeepAboutButtonRight();
+    ArrangeStatusRight();
     ShowAgain(dpiAnchor);
 }

@@ -103,7 +103,7 @@ void GotoVerseWindow::AcceptReference() {
     using Status = rules::VerseReference::Status;
     if (reference.status == Status::Found || reference.status == Status::Empty) {
         if (reference.status == Status::Found)
-            chosen = reference.verse;
+            chosen = reference;
         FGotoVerse->close();
         return;
     }
@@ -125,7 +125,7 @@ void GotoVerseWindow::PaintBand(Control& bandPanel, HDC dc) {
     band::paint(bandPanel, dc, bandBitmap1.get(), bandBitmap2.get());
 }
 
-std::optional<surah::VerseRef> AskVerse(Form& parent, const std::string& reference) {
+std::optional<rules::VerseReference> AskVerse(Form& parent, const std::string& reference) {
     GotoVerseWindow* window = nullptr;
     std::unique_ptr<Form> form = CreateGotoVerseWindow(window, parent, reference);
     form->showModal();

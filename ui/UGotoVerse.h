@@ -1,16 +1,17 @@
 #pragma once
 // The "Ke Ayat" window: a reference typed into one edit box ("2:255", "Al-Baqarah 255",
-// "Yasin"), "OK" and "Batal" under it, on the band the program's windows share. Enter is
-// OK and Esc is Batal wherever the focus is in it. A reference that leads nowhere keeps the
-// window open and says why in a message box. The window is built anew for every showing;
-// the form owns the controls and the record, and whoever builds the form owns the form.
+// "Yasin", "juz 30", "hal. 582"), "OK" and "Batal" under it, on the band the program's
+// windows share. Enter is OK and Esc is Batal wherever the focus is in it. A reference that
+// leads nowhere keeps the window open and says why in a message box. The window is built anew
+// for every showing; the form owns the controls and the record, and whoever builds the form
+// owns the form.
 #include <windows.h>
 
 #include <memory>
 #include <optional>
 #include <string>
 
-#include "corpus/SurahTable.h"
+#include "reader/VerseReference.h"
 
 class Form;
 class Control;
@@ -30,9 +31,9 @@ struct GotoVerseWindow {
     PushButton* CancelButton = nullptr;
     std::unique_ptr<Bitmap> bandBitmap1;
     std::unique_ptr<Bitmap> bandBitmap2;
-    // The verse confirmed with OK; nothing after Batal, Esc, the close box, or OK on a box
-    // holding nothing but blanks.
-    std::optional<surah::VerseRef> chosen;
+    // The reference confirmed with OK (found: a verse, a juz or a page); nothing after Batal,
+    // Esc, the close box, or OK on a box holding nothing but blanks.
+    std::optional<rules::VerseReference> chosen;
 
     GotoVerseWindow();
     ~GotoVerseWindow();
@@ -49,7 +50,7 @@ struct GotoVerseWindow {
 };
 
 inline constexpr const char* GotoVerseCaption = "Ke Ayat";
-inline constexpr const char* GotoVerseHint = "Contoh: 2:255, Al-Baqarah 255, Yasin";
+inline constexpr const char* GotoVerseHint = "Contoh: 2:255, Al-Baqarah 255, juz 30, hal. 582";
 // The caption of the box that says what is wrong with a reference.
 inline constexpr const char* GotoVerseMessageCaption = "Informasi";
 
@@ -59,5 +60,5 @@ inline constexpr const char* GotoVerseMessageCaption = "Informasi";
                                                           const std::string& reference);
 
 // Runs the window modally over parent, the box starting with reference, and hands back the
-// verse the user confirmed, if any.
-std::optional<surah::VerseRef> AskVerse(Form& parent, const std::string& reference);
+// reference the user confirmed, if any (always one that was found).
+std::optional<rules::VerseReference> AskVerse(Form& parent, const std::string& reference);

@@ -56,7 +56,10 @@ bool isXpOrLater() {
 void wireEvents(MainWindow& w) {
     w.MainForm->onClose = [&w](Control&, bool& accept) { w.ReleaseOnClose(accept); };
     w.MainForm->onMouseDown = [&w](Control&) { w.BeginWindowMove(); };
-    w.MainForm->onResize = [&w](Control&) { w.KeepAboutButtonRight(); };
+    w.MainForm->onResize = [&w](Control&) {
+        w.KeepAboutButtonRight();
+        w.ArrangeStatusRight();
+    };
     w.MainForm->onShow = [&w](Control&) { w.PrepareReadingView(); };
     w.HeaderPanel->onPaint = [&w](Control& panel, HDC dc) { w.PaintHeaderBand(panel, dc); };
     w.StatusPanel->onPaint = [&w](Control& panel, HDC dc) { w.PaintHeaderBand(panel, dc); };
@@ -75,6 +78,8 @@ void wireEvents(MainWindow& w) {
     w.ViewToolbar->onButtonClick(toolbar::Copy, [&w] { w.CopyCommand(); });
     w.ViewToolbar->onButtonClick(toolbar::Cite, [&w] { w.CopyWithCitationCommand(); });
     w.ViewToolbar->onButtonClick(toolbar::Arabic, [&w] { w.ArabicCommand(); });
+    w.ViewToolbar->onButtonClick(toolbar::Juz, [&w] { w.JuzCommand(); });
+    w.ReadingView->onScroll = [&w](Control&) { w.ShowPlace(); };
     // Keys that work wherever the focus is in the window, while no modal window is open.
     ShortcutTable& keys = w.MainForm->shortcuts;
     keys.add({'F', CtrlKey}, [&w] { w.FocusSearchBox(); });
@@ -82,6 +87,7 @@ void wireEvents(MainWindow& w) {
     keys.add({'G', CtrlKey}, [&w] { w.GotoVerseCommand(); });
     keys.add({'C', CtrlKey | ShiftKey}, [&w] { w.CopyWithCitationCommand(); });
     keys.add({'A', CtrlKey | ShiftKey}, [&w] { w.ArabicCommand(); });
+    keys.add({'J', CtrlKey}, [&w] { w.JuzCommand(); });
     // The text size: Ctrl with "+" (with or without Shift, where "=" shares its key), "-" and
     // "0", on the main keys and the keypad, and Ctrl with the wheel over the view.
     for (unsigned shift : {NoModifier, ShiftKey}) {
@@ -224,12 +230,19 @@ std::unique_ptr<Form> CreateMainWindow(MainWindow*& place, Form* parent) {
     w.ZoomLabel->setAutoSize(true);
     w.ZoomLabel->setFontColour(White);
     w.ZoomLabel->setTransparent(true);
+    // Placed at the right whenever its text or the status line's width changes.
+    w.PlaceLabel = &w.StatusPanel->add<Label>();
+    w.PlaceLabel->setTop(px(4));
+    w.PlaceLabel->setAutoSize(true);
+    w.PlaceLabel->setFontColour(White);
+    w.PlaceLabel->setTransparent(true);
 
     // 22. The sunken frame around the toolbar and the reading view.
     w.ViewPanel = &w.BodyPanel->add<Panel>(PanelEdge::Lowered);
     w.ViewPanel->setAlign(Align::Client);
 
-    // 23. The toolbar: save, select all, copy, copy with the citation, the Arabic text.
+    // 23. The toolbar: save, select all, copy, copy with the citation, the Arabic text, the
+    //     list of juz.
     w.ViewToolbar = &w.ViewPanel->add<Toolbar>();
     w.ViewToolbar->setAlign(Align::Top);
     w.ViewToolbar->addStandardImages(IDB_STD_SMALL_COLOR);
@@ -244,6 +257,10 @@ std::unique_ptr<Form> CreateMainWindow(MainWindow*& place, Form* parent) {
     // The letter ain; its greys become the button's face and shadow colours.
     const int arabImage = w.ViewToolbar->addImages("ARABBUTTON", 1);
     w.ViewToolbar->addCheckButton("Arab", arabImage, "Tampilkan teks Arab (Ctrl+Shift+A)");
+    w.ViewToolbar->addSeparator();
+    // The sign that marks the divisions in the mushaf's margin, drawn as two squares.
+    const int juzImage = w.ViewToolbar->addImages("JUZBUTTON", 1);
+    w.ViewToolbar->addCheckButton("Juz", juzImage, "Daftar juz (Ctrl+J)");
     if (isXpOrLater()) {
         w.ViewToolbar->changeStyle(TBSTYLE_WRAPABLE, 0);
         w.ViewToolbar->setTransparent(true);

@@ -15,6 +15,7 @@
 #include "reader/ArabicLayout.h"
 #include "reader/ArabicMarks.h"
 #include "reader/ArabicRtf.h"
+#include "corpus/SurahTable.h"
 #include "reader/Occurrences.h"
 #include "toolkit/Colour.h"
 
@@ -79,6 +80,7 @@ inline constexpr int SelectAll = 3;
 inline constexpr int Copy = 4;
 inline constexpr int Cite = 5;
 inline constexpr int Arabic = 7;
+inline constexpr int Juz = 9;
 }  // namespace toolbar
 
 struct MainWindow {
@@ -106,12 +108,21 @@ struct MainWindow {
     Label* CountLabel = nullptr;
     // At the right of the status line for a moment after the text size changes.
     Label* ZoomLabel = nullptr;
+    // At the right of the status line: the juz and page of the verse at the top of the view.
+    Label* PlaceLabel = nullptr;
 
     // Data owned by the window until ReleaseOnClose.
     std::unique_ptr<FastStrList> corpus;
     std::unique_ptr<std::vector<ResultItem>> ResultItems;
     std::unique_ptr<std::vector<int>> ResultSurahs;
     bool searchMode = false;
+    // The list shows the 30 juz instead of the 114 surahs; a search result is still a list of
+    // surahs, and "Tampilkan Semua" or a search that finds nothing comes back to the juz.
+    // Off at every start.
+    bool juzMode = false;
+    // The view shows an entry chosen from the list (a surah, a juz, a surah's hits); false
+    // after a reset, which shows the opening with no entry chosen.
+    bool entryShown = false;
     Colour textColour = 0;
     bool closing = false;
     std::unique_ptr<Bitmap> headerBitmap;
@@ -152,7 +163,10 @@ struct MainWindow {
 
     // Reading operations.
     void PrepareReadingView();
+    // Back to the whole list, the 114 surahs or in juz mode the 30 juz, surah 1 shown.
     void ResetToAllSurahs();
+    // Fills SurahList with every surah, or every juz in juz mode; nothing selected.
+    void FillList();
     // anchor: the place to bring into view; without one the caret goes to the start.
     void ShowSelectedSurah(const ViewAnchor* anchor = nullptr);
     void RunSearch();
@@ -199,7 +213,12 @@ struct MainWindow {
 
     // Going to a verse, copying with the citation, the search box from the keyboard.
     void GotoVerseCommand();
+    // Verse s:a first in the view and selected, in its surah, or in its juz in juz mode; out
+    // of search results first, as "Tampilkan Semua" leads out.
     void ShowVerse(int s, int a);
+    // The list's entry that holds the verse, shown with the verse's line at the top; that line
+    // selected and the view focused when select, otherwise the caret at its start.
+    void ShowEntryOfVerse(surah::VerseRef verse, bool select);
     void CopyWithCitationCommand();
     void FocusSearchBox();
 
@@ -216,6 +235,22 @@ struct MainWindow {
     // before the controls are scaled, and the content shown again at the new size after.
     void BeforeDpiChange();
     void AfterDpiChange();
+
+    // The juz list (the toolbar's "Juz" and Ctrl+J): the list shows the 30 juz, or the 114
+    // surahs again. What the view shows goes on in the other list: the entry that holds the
+    // verse at the top is shown, that verse at the top (a reset stays a reset).
+    void JuzCommand();
+    void SetListMode(bool juz);
+    // Juz j from its start, the list showing the juz ("Ke Ayat" with "juz 30").
+    void ShowJuz(int j);
+
+    // The reader's place: the verse at the top of the view (its line, or the first verse line
+    // after a heading), and its juz and page in the status line, kept current as the view
+    // scrolls or its content changes.
+    std::optional<surah::VerseRef> VerseAtTop();
+    void ShowPlace();
+    // The place at the right of the status line, the text size's message left of it.
+    void ArrangeStatusRight();
 
     // "Arab": the Arabic above every verse, or not.
     void ArabicCommand();

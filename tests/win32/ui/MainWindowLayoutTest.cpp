@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <initializer_list>
+#include <string>
 
 #include "corpus/FastStrList.h"
 #include "tests/win32/support/Scale.h"
@@ -125,17 +126,20 @@ TEST_F(MainWindowLayout, TheToolbarImagesHaveTheSizeOfTheirSetNeverStretched) {
     ASSERT_TRUE(ImageList_GetIconSize(list, &width, &height));
     EXPECT_EQ(width, size);
     EXPECT_EQ(height, size);
-    // The standard sets and the "Arab" image, each one image of that size.
-    EXPECT_EQ(w->ViewToolbar->imageCount(), 21);
-    BITMAP arab{};
-    HBITMAP image = static_cast<HBITMAP>(LoadImageA(Application::instance(),
-                                                    size == 24 ? "ARABBUTTON24" : "ARABBUTTON",
-                                                    IMAGE_BITMAP, 0, 0, 0));
-    ASSERT_NE(image, nullptr);
-    GetObjectA(image, sizeof arab, &arab);
-    DeleteObject(image);
-    EXPECT_EQ(arab.bmWidth, size);
-    EXPECT_EQ(arab.bmHeight, size);
+    // The standard sets, the "Arab" image and the "Juz" image, each one image of that size.
+    EXPECT_EQ(w->ViewToolbar->imageCount(), 22);
+    for (const std::string name : {"ARABBUTTON", "JUZBUTTON"}) {
+        SCOPED_TRACE(name);
+        BITMAP drawn{};
+        HBITMAP image = static_cast<HBITMAP>(LoadImageA(Application::instance(),
+                                                        (size == 24 ? name + "24" : name).c_str(),
+                                                        IMAGE_BITMAP, 0, 0, 0));
+        ASSERT_NE(image, nullptr);
+        GetObjectA(image, sizeof drawn, &drawn);
+        DeleteObject(image);
+        EXPECT_EQ(drawn.bmWidth, size);
+        EXPECT_EQ(drawn.bmHeight, size);
+    }
 }
 
 TEST_F(MainWindowLayout, TheFormIsHiddenAt228x161WithA688x450ClientArea) {
@@ -310,29 +314,31 @@ TEST_F(MainWindowLayout, ControlStyles) {
     EXPECT_EQ(w->ListSplitter->minRest(), 0);
 }
 
-TEST_F(MainWindowLayout, TheToolbarHoldsSaveSelectAllCopyKutipAndArabWithTheirImagesAndTips) {
+TEST_F(MainWindowLayout, TheToolbarHoldsSaveSelectAllCopyKutipArabAndJuzWithImagesAndTips) {
     HWND bar = w->ViewToolbar->handle();
     DWORD style = styleOf(bar);
     for (DWORD part : {DWORD(TBSTYLE_FLAT), DWORD(TBSTYLE_TOOLTIPS), DWORD(TBSTYLE_LIST)}) {
         EXPECT_TRUE(style & part) << std::hex << part;
     }
-    ASSERT_EQ(SendMessageA(bar, TB_BUTTONCOUNT, 0, 0), 8);
-    EXPECT_EQ(w->ViewToolbar->imageCount(), 21);
+    ASSERT_EQ(SendMessageA(bar, TB_BUTTONCOUNT, 0, 0), 10);
+    EXPECT_EQ(w->ViewToolbar->imageCount(), 22);
     struct Entry {
         bool separator;
         int image;
         const char* tip;
         bool check = false;
     };
-    const Entry expected[8] = {{true, -1, ""},
-                               {false, STD_FILESAVE, "Menyimpan semua yang tampil"},
-                               {true, -1, ""},
-                               {false, 15 + HIST_ADDTOFAVORITES, "Pilih semua text"},
-                               {false, STD_COPY, "Copy data ke clipboard"},
-                               {false, STD_PROPERTIES, "Copy dengan rujukan ayat"},
-                               {true, -1, ""},
-                               {false, 20, "Tampilkan teks Arab (Ctrl+Shift+A)", true}};
-    for (int i = 0; i < 8; ++i) {
+    const Entry expected[10] = {{true, -1, ""},
+                                {false, STD_FILESAVE, "Menyimpan semua yang tampil"},
+                                {true, -1, ""},
+                                {false, 15 + HIST_ADDTOFAVORITES, "Pilih semua text"},
+                                {false, STD_COPY, "Copy data ke clipboard"},
+                                {false, STD_PROPERTIES, "Copy dengan rujukan ayat"},
+                                {true, -1, ""},
+                                {false, 20, "Tampilkan teks Arab (Ctrl+Shift+A)", true},
+                                {true, -1, ""},
+                                {false, 21, "Daftar juz (Ctrl+J)", true}};
+    for (int i = 0; i < 10; ++i) {
         SCOPED_TRACE(i);
         TBBUTTON button{};
         SendMessageA(bar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
@@ -344,8 +350,12 @@ TEST_F(MainWindowLayout, TheToolbarHoldsSaveSelectAllCopyKutipAndArabWithTheirIm
         EXPECT_EQ(w->ViewToolbar->tooltip(i), expected[i].tip);
         EXPECT_EQ((button.fsStyle & BTNS_CHECK) != 0, expected[i].check);
     }
-    // "Arab" is off at every start.
+    // "Arab" and "Juz" are off at every start.
     EXPECT_FALSE(w->ViewToolbar->checked(toolbar::Arabic));
+    EXPECT_FALSE(w->ViewToolbar->checked(toolbar::Juz));
+    // All ten on one row: the reading view below keeps its place.
+    const RECT juz = w->ViewToolbar->buttonRect(toolbar::Juz);
+    EXPECT_EQ(juz.top, w->ViewToolbar->buttonRect(1).top);
     OSVERSIONINFOA version{};
     version.dwOSVersionInfoSize = sizeof version;
     GetVersionExA(&version);
