@@ -40,7 +40,7 @@ NS = {
 }
 # The cases the Windows test program leaves; each must be there.
 CASES = ["cari-sabar", "surat-93", "warna", "clipboard", "besar", "tentang", "arab", "kutip-arab",
-         "cari-arab"]
+         "cari-arab", "juz-30", "juz-30-arab"]
 ARABIC_FACE = "Amiri Quran"
 
 

@@ -111,9 +111,11 @@ TEST_F(DisplayScaling, AMoveToAnotherDpiLaysTheWindowOutAgainKeepingThePlaceAndT
     EXPECT_EQ(w->AboutButton->left(), outer.right - outer.left - MulDiv(50, to, 96));
     // The toolbar anew, with images of the new size and the same entries.
     EXPECT_EQ(w->ViewToolbar->imageSize(), to >= 144 ? 24 : 16);
-    EXPECT_EQ(SendMessageA(w->ViewToolbar->handle(), TB_BUTTONCOUNT, 0, 0), 8);
-    EXPECT_EQ(w->ViewToolbar->imageCount(), 21);
+    EXPECT_EQ(SendMessageA(w->ViewToolbar->handle(), TB_BUTTONCOUNT, 0, 0), 10);
+    EXPECT_EQ(w->ViewToolbar->imageCount(), 22);
     EXPECT_GT(w->ViewToolbar->height(), w->ViewToolbar->imageSize());
+    EXPECT_EQ(w->ViewToolbar->buttonRect(toolbar::Juz).top, w->ViewToolbar->buttonRect(1).top)
+        << "one row still";
     // The text at the same size relative to the screen, the reader's place kept.
     EXPECT_EQ(w->textZoom, 110);
     EXPECT_EQ(drawnPercent(), MulDiv(110, to, from));

@@ -1,6 +1,6 @@
 // Saved files as office software must read them: the reading view exported through the
-// toolbar and the real save dialog after a search, a surah, the colour commands and a large
-// result, the About view's help text, and the RTF that "Copy" puts on the clipboard.
+// toolbar and the real save dialog after a search, a surah, a juz, the colour commands and a
+// large result, the About view's help text, and the RTF that "Copy" puts on the clipboard.
 //
 // Each case leaves three files in the folder named by NURVELA_OFFICE_EXPORTS (a temporary
 // folder when it is not set): NAME.rtf as saved, NAME.view.txt with the view's text as the
@@ -26,9 +26,11 @@
 #include "reader/Utf16.h"
 #include "reader/ViewLines.h"
 #include "tests/win32/ui/ReaderDriver.h"
+#include "tests/win32/support/Keyboard.h"
 #include "tests/win32/support/ModalAnswer.h"
 #include "tests/win32/support/PackageArabic.h"
 #include "toolkit/Form.h"
+#include "toolkit/SaveDialog.h"
 #include "toolkit/SwatchButton.h"
 #include "toolkit/Toolbar.h"
 #include "ui/UAbout.h"
@@ -319,6 +321,62 @@ TEST_F(OfficeExport, AnArabicSearchSavedWithItsWordsBold) {
     writeFile(exportFolder() + "\\cari-arab.arabic.txt", lines);
     writeFile(exportFolder() + "\\cari-arab.arabic-bold.txt", bold);
     std::ofstream(exportFolder() + "\\cari-arab.expect", std::ios::app) << "arabicSizeTwips=420\n";
+}
+
+// A juz: its verses across 37 surahs under their headings, saved as Rich Text and as text,
+// and once more with the Arabic shown.
+TEST_F(OfficeExport, AJuzSavedWithItsHeadingsAsRichTextAsTextAndWithTheArabic) {
+    chooseColour(*w->FontColourButton, Forest);
+    pressChord(w->SearchBox->handle(), 'J', CtrlKey);
+    clickEntry(29);
+    ASSERT_EQ(surahLabel(), "Juz 30");
+    const std::string translation = viewText();
+    ASSERT_EQ(firstLine(translation).rfind("S U R A T   A N - N A B A ' ", 0), 0u);
+    saveThroughTheDialog("juz-30");
+    leaveForOffice("juz-30", translation, expectedFor("", false, Forest));
+
+    // As text: exactly the view's text.
+    const std::string typed = exportFolder() + "\\juz-30-teks";
+    {
+        ModalAnswer answer(ModalAnswer::Kind::SaveDialog, [&](HWND save) {
+            ModalAnswer::chooseFileType(save, 1);
+            ModalAnswer::setFileName(save, typed);
+            ModalAnswer::press(save, IDOK);
+        });
+        clickToolbar(SaveEntry);
+        EXPECT_EQ(answer.answered(), 1);
+    }
+    EXPECT_EQ(readFile(w->SaveDialog->fileName), translation);
+    std::string extension = w->SaveDialog->fileName.substr(typed.size());
+    CharLowerA(extension.data());
+    EXPECT_EQ(extension, ".txt");
+
+    // With the Arabic: each verse's own Arabic above its line, the headings alone.
+    const Expectation e = expectedFor("", false, Forest);
+    clickToolbar(toolbar::Arabic);
+    ASSERT_TRUE(w->arabicShown);
+    saveThroughTheDialog("juz-30-arab");
+    const FastStrList& arabic = packageArabic();
+    std::string view, lines;
+    int verses = 0;
+    for (std::size_t at = 0; at < translation.size();) {
+        const std::size_t end = translation.find("\r\n\r\n", at);
+        const std::string line = translation.substr(at, end - at);
+        if (const auto verse = rules::VerseOfLine(line)) {
+            const std::string_view own =
+                arabic.view(surah::corpusIndex(verse->surah, verse->verse));
+            view.append(own).append("\r\n");
+            lines.append(own).append("\n");
+            ++verses;
+        }
+        view += line + "\r\n\r\n";
+        at = end + 4;
+    }
+    ASSERT_EQ(verses, 564);
+    leaveForOffice("juz-30-arab", view, e);
+    writeFile(exportFolder() + "\\juz-30-arab.arabic.txt", lines);
+    std::ofstream(exportFolder() + "\\juz-30-arab.expect", std::ios::app)
+        << "arabicSizeTwips=420\n";
 }
 
 // "Kutip" with the Arabic shown: the Rich Text it puts on the clipboard, as a word processor
