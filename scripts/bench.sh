@@ -32,8 +32,9 @@ if [ -t 1 ]; then colour=true; fi
 # unpacking, and surah 2 and the searches for "yang" and "a" from the click or Enter to the
 # first screen and to the end, against the same Arabic and translation streamed in one call;
 # a change of the text size on surah 2 with "Arab", surah 2 and the result for "yang", against
-# the control's own zoom and the same content shown anew; and the start-up against a program
-# that only shows an empty window.
+# the control's own zoom and the same content shown anew; juz 1, 2 and 30 chosen in the list
+# beside surah 2, with and without "Arab", against the same text put in at once; and the
+# start-up against a program that only shows an empty window.
 case $NURVELA_WINE_ARCH in win32) what=32-bit ;; *) what=64-bit ;; esac
 echo "bench: the Windows figures are the $what build's ($build/$NURVELA_WINE_ARCH)"
 win="$tree/bench/win32"
@@ -43,6 +44,7 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c "
     '$here/scripts/wine-run.sh' '$win/SearchWalkBench.exe' --runs=3
     '$here/scripts/wine-run.sh' '$win/ArabicBench.exe' --runs=3
     '$here/scripts/wine-run.sh' '$win/ZoomBench.exe' --runs=3
+    '$here/scripts/wine-run.sh' '$win/JuzBench.exe' --runs=3
     '$here/scripts/wine-run.sh' '$win/StartupBench.exe' 'Z:$tree/app/nurvela.exe' \
         'Z:$win/StartupReference.exe' 9
 "
