@@ -4,8 +4,9 @@
 # it, opens "Ke Ayat" with Ctrl+G and saves it, makes the text 150 % with Ctrl++ and saves the
 # main window again, goes back to 100 % with Ctrl+0, shows the Arabic with Ctrl+Shift+A and
 # saves the main window once more, then closes them all. Writes docs/main-window.png,
-# docs/about-window.png, docs/goto-verse.png, docs/arabic-view.png, docs/text-size-150.png
-# and, after a search typed in Arabic, docs/arabic-search.png.
+# docs/about-window.png, docs/goto-verse.png, docs/arabic-view.png, docs/text-size-150.png,
+# after a search typed in Arabic docs/arabic-search.png, and after Ctrl+J and a click on juz 30,
+# the Arabic still shown, docs/juz-view.png.
 # Then the same search, the About window and "Ke Ayat" once more at 144 DPI (150 % display
 # scaling, in a Wine prefix of its own with LogPixels 144): docs/main-window-144dpi.png, docs/about-window-144dpi.png and
 # docs/goto-verse-144dpi.png.
@@ -96,6 +97,11 @@ pictures() {
             tr -d '\r')
         sleep 1
         shoot "$rect" "$here/docs/arabic-search$suffix.png"
+
+        # The list of juz, juz 30 chosen, the Arabic still on.
+        rect=$(run "$driver" juz Nurvela 30 | tr -d '\r')
+        sleep 1
+        shoot "$rect" "$here/docs/juz-view$suffix.png"
     fi
     run "$driver" close Nurvela
     # The reader ends by itself after the close; one that does not is stopped by the trap.

@@ -19,6 +19,9 @@
 //                                                   status line says the text size is
 //                                                   percent, and waits until the view's
 //                                                   content has come in
+//   screenshot-driver.exe juz <caption> <number>    presses Ctrl+J until the list shows the
+//                                                   juz, clicks juz number in it and waits
+//                                                   until the view's content has come in
 //   screenshot-driver.exe close <caption>           asks the window to close
 //
 // Built by the script with the MinGW compiler; not part of the program.
@@ -270,6 +273,64 @@ int zoom(HWND top, const char* percent) {
     return 1;
 }
 
+// The list's entries start with this while it shows the juz.
+constexpr const char* JuzEntry = "Juz 1 (";
+
+std::string firstListEntry(HWND list) {
+    char buffer[64] = {};
+    DWORD_PTR length = 0;
+    SendMessageTimeoutA(list, LB_GETTEXTLEN, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
+    if (length == 0 || length >= sizeof buffer) {
+        return {};
+    }
+    SendMessageTimeoutA(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
+                        5000, &length);
+    return buffer;
+}
+
+// Ctrl+J until the list shows the juz, a click on juz number, then the view's content left to
+// come in (its length stops growing).
+int juz(HWND top, const char* number) {
+    HWND list = findChild(top, "ListBox", nullptr);
+    if (!list) {
+        std::fprintf(stderr, "the list was not found\n");
+        return 1;
+    }
+    for (DWORD waited = 0; firstListEntry(list).rfind(JuzEntry, 0) != 0; waited += PollMs) {
+        if (waited >= TimeoutMs) {
+            std::fprintf(stderr, "the list did not show the juz\n");
+            return 1;
+        }
+        if (waited % 5000 == 0) {
+            pressChord(top, {VK_CONTROL, 'J'});
+        }
+        Sleep(PollMs);
+    }
+    const int entry = std::atoi(number) - 1;
+    SendMessageA(list, LB_SETTOPINDEX, entry, 0);
+    RECT item{};
+    SendMessageA(list, LB_GETITEMRECT, entry, reinterpret_cast<LPARAM>(&item));
+    const LPARAM at = MAKELPARAM(item.left + 5, (item.top + item.bottom) / 2);
+    PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(list, WM_LBUTTONUP, 0, at);
+    LRESULT length = -1;
+    for (DWORD waited = 0; waited < TimeoutMs; waited += 500) {
+        Sleep(500);
+        HWND view = findChild(top, "RICHEDIT50W", nullptr);
+        if (!view) {
+            view = findChild(top, "RichEdit", nullptr);
+        }
+        DWORD_PTR now = 0;
+        SendMessageTimeoutA(view, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &now);
+        if (now > 0 && static_cast<LRESULT>(now) == length) {
+            return printRect(top);
+        }
+        length = static_cast<LRESULT>(now);
+    }
+    std::fprintf(stderr, "the juz did not come in\n");
+    return 1;
+}
+
 int gotoVerse(HWND top, const char* text) {
     for (DWORD waited = 0; waited < TimeoutMs; waited += PollMs) {
         if (waited % 5000 == 0 && IsWindowEnabled(top)) {
@@ -297,7 +358,7 @@ int main(int argc, char** argv) {
     if (argc < 3) {
         std::fprintf(
             stderr,
-            "usage: screenshot-driver.exe wait|search|goto|about|arabic|zoom|close <caption> "
+            "usage: screenshot-driver.exe wait|search|goto|about|arabic|zoom|juz|close <caption> "
             "[text]\n");
         return 2;
     }
@@ -320,6 +381,9 @@ int main(int argc, char** argv) {
     }
     if (command == "zoom" && argc > 3) {
         return zoom(top, argv[3]);
+    }
+    if (command == "juz" && argc > 3) {
+        return juz(top, argv[3]);
     }
     if (command == "about") {
         return about(top);
