@@ -273,19 +273,13 @@ int zoom(HWND top, const char* percent) {
     return 1;
 }
 
-// The list's entries start with this while it shows the juz.
-constexpr const char* JuzEntry = "Juz 1 (";
+// The list shows the juz: it holds 30 entries (the search results of the pictures hold fewer).
+constexpr LRESULT JuzCount = 30;
 
-std::string firstListEntry(HWND list) {
-    char buffer[64] = {};
-    DWORD_PTR length = 0;
-    SendMessageTimeoutA(list, LB_GETTEXTLEN, 0, 0, SMTO_ABORTIFHUNG, 5000, &length);
-    if (length == 0 || length >= sizeof buffer) {
-        return {};
-    }
-    SendMessageTimeoutA(list, LB_GETTEXT, 0, reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
-                        5000, &length);
-    return buffer;
+LRESULT listCount(HWND list) {
+    DWORD_PTR count = 0;
+    SendMessageTimeoutA(list, LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG, 5000, &count);
+    return static_cast<LRESULT>(count);
 }
 
 // Ctrl+J until the list shows the juz, a click on juz number, then the view's content left to
@@ -296,7 +290,7 @@ int juz(HWND top, const char* number) {
         std::fprintf(stderr, "the list was not found\n");
         return 1;
     }
-    for (DWORD waited = 0; firstListEntry(list).rfind(JuzEntry, 0) != 0; waited += PollMs) {
+    for (DWORD waited = 0; listCount(list) != JuzCount; waited += PollMs) {
         if (waited >= TimeoutMs) {
             std::fprintf(stderr, "the list did not show the juz\n");
             return 1;
