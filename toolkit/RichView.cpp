@@ -484,18 +484,25 @@ void RichView::scrollToTop(int position) {
     if (!handle()) {
         return;
     }
-    if (unicode_) {
-        // Its lines differ in height (Arabic ones are several text lines tall), and the
-        // control under Wine scrolls every line by the height of a text line: the scroll
-        // position is set in pixels instead.
+    // The control under Wine scrolls every line by a height of its own: the Unicode view's
+    // Arabic lines are several times that tall, and a content streamed in as RTF into the
+    // usual view was scrolled 24 pixels a line for lines of 16. There the scroll position is
+    // set in pixels; a plain text's lines scroll as lines, as they always have.
+    const auto inPixels = [this, position] {
         POINT to{0, static_cast<LONG>(positionY(position) - positionY(0))};
         send(EM_SETSCROLLPOS, 0, reinterpret_cast<LPARAM>(&to));
+    };
+    if (unicode_) {
+        inPixels();
         return;
     }
     const auto line = static_cast<int>(send(EM_EXLINEFROMCHAR, 0, position));
     const auto first = static_cast<int>(send(EM_GETFIRSTVISIBLELINE, 0, 0));
     if (line != first) {
         send(EM_LINESCROLL, 0, line - first);
+        if (static_cast<int>(send(EM_GETFIRSTVISIBLELINE, 0, 0)) != line) {
+            inPixels();
+        }
     }
 }
 

@@ -150,6 +150,23 @@ TEST_F(TextZoom, TheVerseAtTheTopAndTheSelectionStay) {
     }
 }
 
+// A result arrives as RTF, whose lines the control under Wine does not scroll by as lines of
+// a plain text: the verse at the top stays there all the same.
+TEST_F(TextZoom, OnASearchResultTheVerseAtTheTopStays) {
+    searchWithEnter("sabar");
+    const std::string text = viewText();
+    const int line = static_cast<int>(text.find("\r\n3:200. ") + 2);
+    ASSERT_GT(line, 2);
+    w->ReadingView->scrollToTop(line);
+    ASSERT_EQ(firstVisible(), line);
+    for (WORD key : {WORD(VK_ADD), WORD(VK_ADD), WORD('0')}) {
+        SCOPED_TRACE(key);
+        press(key, CtrlKey);
+        EXPECT_EQ(viewText(), text);
+        EXPECT_EQ(firstVisible(), line);
+    }
+}
+
 TEST_F(TextZoom, WhatIsCopiedAndSavedKeepsItsOwnSize) {
     clickEntry(1);
     const std::string rtfAt100 = savedRtf();
