@@ -99,7 +99,7 @@ bool MainWindow::ShowText(ShownText content, const ViewAnchor* anchor, std::size
     const std::string& text = shownText.text;
     shownEnd = text.size();
 
-    if (!arabicShown && !shownText.marked) {
+    if (!arabicShown && !shownText.marked && !shownText.inPieces) {
         view.setText(text);
         if (shownText.coloured) {
             view.selectAll();

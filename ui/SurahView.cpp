@@ -125,6 +125,9 @@ void MainWindow::ShowSelectedSurah(const ViewAnchor* anchor) {
         ShownText surahText;
         surahText.text = view.text;
         surahText.coloured = true;
+        // A juz is up to twice the length of Al-Baqarah: its first screen comes first, as a
+        // result's does. A surah goes in in one call, as it always has.
+        surahText.inPieces = j != 0;
         std::size_t shownEnd = 0;
         if (!ShowText(std::move(surahText), anchor, shownEnd))
             return;

@@ -53,6 +53,7 @@ struct ShownText {
     long long occurrences = 0;         // of the search text in text, for a marked result
     bool coloured = false;             // in textColour; otherwise the view's default colour
     bool marked = false;               // a search result: it arrives in pieces and is counted
+    bool inPieces = false;             // arrives in pieces without the Arabic too (a juz)
     // What the Arabic lines show bold (a result of a search in the Arabic); null: nothing.
     std::shared_ptr<const rules::ArabicMarks> arabicBold;
 };

@@ -144,6 +144,27 @@ TEST_F(JuzView, Juz30Shows564VersesUnder37Headings) {
     EXPECT_EQ(shown.back(), w->corpus->item(surah::TotalVerses - 1));
 }
 
+TEST_F(JuzView, AJuzArrivesInPiecesAndAChoiceMadeMeanwhileWins) {
+    pressCtrlJ();
+    // The first piece shows the first screen; the window answers before the rest arrives.
+    {
+        BetweenPieces counter(1000000, [] {});
+        clickEntry(29);
+        EXPECT_GE(counter.pieces(), 2);
+    }
+    const std::string amma = viewText();
+    // Juz 2 chosen while juz 1 arrives: juz 2 stands, whole, and juz 1 stops.
+    BetweenPieces chooseAnother(1, [this] { clickEntry(1); });
+    clickEntry(0);
+    EXPECT_TRUE(chooseAnother.ran());
+    EXPECT_EQ(surahLabel(), "Juz 2");
+    EXPECT_EQ(countLabel(), "111 Ayat");
+    const std::vector<std::string> shown = lines(viewText());
+    ASSERT_EQ(shown.size(), 112u);
+    EXPECT_EQ(shown.back(), w->corpus->item(surah::corpusIndex(2, 252)));
+    EXPECT_NE(viewText(), amma);
+}
+
 TEST_F(JuzView, SwitchingTheListKeepsTheVerseAtTheTop) {
     clickEntry(17);  // 18. Al-Kahfi
     const std::string kahfi = viewText();
