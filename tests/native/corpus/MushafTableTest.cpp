@@ -96,11 +96,3 @@ TEST(MushafTable, TheArabicTextMarksProstrationInExactlyThoseVerses) {
         table.push_back(sajdaVerse(k));
     EXPECT_EQ(marked, table);
 }
-
-TEST(MushafTable, JuzNames) {
-    EXPECT_STREQ(juzName(1), "Juz 1");
-    EXPECT_STREQ(juzName(2), "Juz 2");
-    EXPECT_STREQ(juzName(30), "Juz 30");
-    for (int j = 1; j <= JuzCount; ++j)
-        EXPECT_EQ(std::string(juzName(j)), "Juz " + std::to_string(j));
-}

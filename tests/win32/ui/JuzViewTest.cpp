@@ -1,8 +1,7 @@
 // Reading by juz on the real main window: the list switched to the 30 juz and back (the
 // toolbar's "Juz" and Ctrl+J), a juz shown with a heading before each surah in it, the reader's
 // place carried from one list into the other, a search from juz mode and back, and everything
-// that works on a surah working on a juz ("Arab", the text size, "Kutip", "Copy", "Pilih
-// Semua").
+// that works on a surah working on a juz ("Arab", the text size, "Kutip").
 #include <windows.h>
 #include <richedit.h>
 #include <gtest/gtest.h>
@@ -11,7 +10,6 @@
 #include <vector>
 
 #include "corpus/FastStrList.h"
-#include "corpus/MushafTable.h"
 #include "corpus/SurahTable.h"
 #include "reader/ArabicLayout.h"
 #include "reader/SurahHeading.h"
@@ -261,19 +259,6 @@ TEST_F(JuzView, KutipAcrossTwoSurahsOfAJuzCitesEach) {
     EXPECT_EQ(clipboardText(), text.substr(from, to - from) +
                                    " (QS. An-Naba' [78]: 39-40; QS. An-Nazi'at [79]: 1-2)");
     EXPECT_NE(text.substr(from, to - from).find(heading(79)), std::string::npos);
-}
-
-TEST_F(JuzView, PilihSemuaAndCopyTakeTheWholeJuz) {
-    pressCtrlJ();
-    clickEntry(29);
-    const std::string text = viewText();
-    w->SelectAllCommand();
-    const CHARRANGE all = selection();
-    EXPECT_EQ(all.cpMin, 0);
-    EXPECT_GE(all.cpMax, static_cast<LONG>(text.size()));
-    ASSERT_TRUE(setClipboardText(nullptr, "sebelum"));
-    w->CopyCommand();
-    EXPECT_EQ(clipboardText().substr(0, text.size()), text);
 }
 
 TEST_F(JuzView, WithArabTheJuzComesInPiecesEveryVerseWithItsArabicAndTheSizeChangeKeepsThePlace) {
