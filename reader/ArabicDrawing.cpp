@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "reader/ArabicUnicode.h"
+
 namespace rules {
 
 namespace {
@@ -16,14 +18,6 @@ constexpr char16_t SuperscriptAlef = 0x0670;
 constexpr char16_t SmallHighYeh = 0x06E7;
 constexpr char16_t OpenDammatan = 0x08F1;
 constexpr char16_t ThinSpace = 0x2009;
-
-// The combining marks the text uses (vowels, shadda, sukun, superscript alef, Qur'anic
-// annotation signs; U+06E5 and U+06E6, the small waw and yeh, are letters).
-bool isMark(char16_t c) {
-    return (c >= 0x064B && c <= 0x065F) || c == 0x0670 || (c >= 0x06D6 && c <= 0x06DC) ||
-           (c >= 0x06DF && c <= 0x06E4) || c == 0x06E7 || c == 0x06E8 ||
-           (c >= 0x06EA && c <= 0x06ED) || (c >= 0x08F0 && c <= 0x08FF);
-}
 
 }  // namespace
 
@@ -44,7 +38,7 @@ DrawnArabic DrawArabic(std::u16string_view verse, ArabicShaper shaper) {
         } else if (wine && c == Alef && next == MaddahAbove) {
             drawn.text += AlefWithMaddaAbove;
             ++i;
-        } else if (wine && c == ThinSpace && isMark(next)) {
+        } else if (wine && c == ThinSpace && arabic::isCombiningMark(next)) {
             drawn.text += Tatweel;
         } else {
             drawn.text += c;
