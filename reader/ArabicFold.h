@@ -12,37 +12,59 @@
 // only: every verse unit keeps where it comes from in the verse, and nothing of the verse's
 // own text changes.
 //
-// The rules, alike for the verse and for what is typed:
+// The rules, alike for the verse and for what is typed (the verse's own text, pasted, finds
+// it):
 // - Vowel marks, shadda, sukun, the Qur'anic annotation signs (pause marks, the rub el hizb
-//   and sajdah signs, small high letters used as signs) and tatweel are passed over.
+//   and sajdah signs, small high letters used as signs) and tatweel are passed over, and so
+//   is the thin space that carries marks in 2:72 (فَٱدَّـٰرَ ٰٔتُمۡ is one word).
 // - Alef forms: ا ٱ آ and the superscript alef are alef; أ and إ are alef with hamza, which
 //   also meets a plain alef (readers often leave the hamza off an alef), and a typed أ meets
 //   a plain or wasla alef. The superscript alef is an alef that must be typed ("الكتاب" for
 //   ٱلۡكِتَٰبُ; "الكتب" is another word), except in the words whose ordinary spelling leaves
 //   it out: ذٰلك, هٰذا and its kin, لٰكن, إلٰه, أولٰئك, الرحمٰن and السمٰوٰت (both "السموات"
-//   and "السماوات" find it).
+//   and "السماوات" find it); after ذ only in ذٰلك (كِذَّـٰبٗا is "كذابا"; "كذبا" is
+//   another word). A hamza on a superscript alef is أ ("فادارأتم" for فَٱدَّـٰرَ ٰٔتُمۡ).
 // - The mushaf's long ā written with و or ى and a superscript alef: وٰ without a vowel of its
 //   own (صلوٰة, زكوٰة, حيوٰة, الربوٰا) meets و or ا; ىٰ inside a word (هدىٰهم, التورىٰة)
-//   meets ا, and at the end of a word (علىٰ, موسىٰ) it is ى.
-// - ى and ي are one letter (a final ى is often typed ي, and the reverse).
+//   meets ا, and at the end of a word (علىٰ, موسىٰ) it is ى, but ا or ى in ٱلزِّنَىٰٓ
+//   ("الزنا") and at the end of a lament after the vocative (يَٰحَسۡرَتَىٰ: "يا حسرتا").
+// - ى and ي are one letter (a final ى is often typed ي, and the reverse). The final alef of
+//   ٱلۡأَقۡصَا, لَدَا, طَغَا and تَتۡرَا, which ordinary spelling writes ى, meets both
+//   ("المسجد الأقصى" finds 17:1); a tanwin's alef never does (لُّدّٗا is not "لدى").
 // - Hamza: ؤ and ئ meet their seat letter (و, ي) and any hamza; a hamza that the mushaf
 //   writes alone or on a tatweel (ء, ـٔ) meets any hamza and the seat the ordinary spelling
 //   gives it from the vowels around it (شَيۡـًٔا as "شيئا", يَسۡـَٔلُونَ as "يسألون",
 //   مَسۡـُٔولٗا as "مسؤولا", رَءُوفٞ as "رؤوف"); a hamza with fatha before an alef (ءَا,
-//   أٓ, ـَٔا) is the long ā that ordinary spelling writes آ, and may be left out
-//   (ءَامَنُواْ as "آمنوا" or "امنوا").
-// - Letters the mushaf writes small or marks as not pronounced may be typed or left out:
-//   small waw and small yeh (except after the pronoun ه: بِهِۦ is "به"), small high yeh and
-//   noon, an alef or yeh under the round zero (ءَامَنُواْ, لَأَاْذۡبَحَنَّهُۥ). A waw under the
-//   round zero is typed (أُوْلَـٰٓئِكَ is "أولئك").
-// - ة and ه are told apart ("أمة" is not "أمه"); a word-final ت that is not a plural ending
-//   (the mushaf's open ta marbuta: رَحۡمَتَ) also meets ة.
+//   أٓ, ـَٔا, and أ or ء before a superscript alef: ءَأَٰلِهَتُنَا, بُرَءَـٰٓؤُاْ) is the long ā
+//   that ordinary spelling writes آ, and may be left out (ءَامَنُواْ as "آمنوا" or "امنوا";
+//   "أآلهتنا", "برآء").
+// - A final hamza with fathatan: after a fatha ordinary spelling puts the tanwin on its alef
+//   and writes no other (خَطَـٔٗا, مَلۡجَـًٔا, مُتَّكَـٔٗا as "خطأ", "ملجأ", "متكأ"); after a
+//   silent letter that joins it, it sits on ي or alef (خِطۡـٔٗا, وَطۡـٔٗا as "خطئا", "وطئا";
+//   جُزۡءٗا stays "جزءا").
+// - The hamza the mushaf writes in its own way: the article without its alef before a hamza
+//   (لۡـَٔيۡكَةِ as "الأيكة"); the long ū's waw it leaves out before ـُٔو (لِيَسُـُٔواْ as
+//   "ليسوءوا").
+// - Letters the mushaf writes small or marks as never read may be typed or left out: small
+//   waw and small yeh (except after the pronoun ه: بِهِۦ is "به"), small high yeh and noon,
+//   an alef or yeh under the round zero (ءَامَنُواْ, لَأَاْذۡبَحَنَّهُۥ). A waw under the
+//   round zero is typed (أُوْلَـٰٓئِكَ is "أولئك"), and so is the alef after the plural -aw,
+//   which ordinary spelling always writes (وَلَّوۡاْ is "ولوا", never "ولو"). An alef under
+//   the upright rectangular zero is read in a pause and typed (أَنَا۠ is "أنا", not "أن").
+// - ة and ه are told apart ("أمة" is not "أمه"). The mushaf writes the ة of some nouns as an
+//   open ta, which meets ة: رَحۡمَتَ, نِعۡمَتَ, سُنَّتُ, ٱمۡرَأَتُ, لَعۡنَتَ, كَلِمَتُ, بَقِيَّتُ,
+//   شَجَرَتَ, جَنَّتُ, فِطۡرَتَ, ٱبۡنَتَ, قُرَّتُ, مَعۡصِيَتِ ("رحمة الله" finds 7:56); no
+//   other final ت does ("خلة" does not find خَلَتۡ, nor "صدقة" صَدَّقۡتَ).
 // - The mushaf writes one lam where ordinary spelling writes two in ٱلَّيۡل (الليل),
 //   ٱلَّذَان (اللذان) and ٱلَّٰتِي (اللاتي): the second lam may be typed.
-// - The vocative يٰ and the هٰ of هٰٓأنتم are joined to the next word in the mushaf: a word
-//   break may stand after them ("يا أيها" finds يَـٰٓأَيُّهَا, whole words as well).
-// - The alef that ordinary spelling adds after the prefix in فاسأل, واسألوا, and after the
-//   waw of جَآءُو (جاءوا), may be typed.
+// - Words the mushaf joins: a word break may stand after the vocative يٰ and the هٰ of
+//   هٰٓأنتم ("يا أيها" finds يَـٰٓأَيُّهَا, whole words as well), and inside يَبۡنَؤُمَّ
+//   ("يا ابن أم"), مَالِيَ ("ما لي"), مَامِنَّا ("ما منا"), لَّوۡمَا ("لو ما") and
+//   أَلَّوِ ("أن لو").
+// - Letters ordinary spelling adds may be typed: the alef after the prefix in فاسأل,
+//   واسألوا, after the waw of جَآءُو (جاءوا), after the plural -aw that the mushaf writes
+//   without it (سَعَوۡ, عَتَوۡ as "سعوا", "عتوا"; لَوۡ and أَوۡ are no plural), and in
+//   لَتَّخَذۡتَ ("لاتخذت").
 namespace rules::arabic {
 
 // What a search text can hold once folded: the letters, the hamza forms that are told apart,

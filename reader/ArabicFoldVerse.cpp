@@ -2,6 +2,7 @@
 
 #include "corpus/Utf8.h"
 #include "reader/ArabicFold.h"
+#include "reader/ArabicRespelling.h"
 #include "reader/ArabicUnicode.h"
 #include "reader/ArabicUnits.h"
 
@@ -44,9 +45,9 @@ struct Cluster {
         }
         return false;
     }
-    bool silent() const {
-        return has(unicode::Sukun) || has(unicode::SmallHighUprightRectangularZero);
-    }
+    // Under the round zero: never read. A letter under the upright rectangular zero is read
+    // in a pause and written in ordinary spelling (أَنَا۠: أنا), so it is no silent letter.
+    bool silent() const { return has(unicode::Sukun); }
 };
 
 std::vector<Cluster> clustersOf(std::string_view text) {
@@ -172,11 +173,14 @@ private:
             wordLength() == 0 ||
             (wordLength() == 1 && (pb == unicode::Beh || pb == unicode::Lam || pb == unicode::Waw ||
                                    pb == unicode::Feh || pb == unicode::Kaf));
+        const Cluster* after = k_ + 1 < clusters_.size() ? &clusters_[k_ + 1] : nullptr;
         const bool alefNext =
             (nextBase() == unicode::Alef &&
              (next_->marks.empty() ||
               (next_->marks.size() == 1 && next_->marks[0] == unicode::MaddahAbove))) ||
-            c.has(unicode::SuperscriptAlef);
+            c.has(unicode::SuperscriptAlef) ||
+            (after && after->base == unicode::Tatweel &&
+             after->has(unicode::SuperscriptAlef));  // بُرَءَـٰٓؤُاْ: برآء
         std::uint8_t seat;
         if (wordLength() == 1 && wordUnit(0) == AlefWithHamza)
             seat = HamzaOnYehOrAlefSeat;  // after the interrogative: أَءِذَا as أإذا, أئذا, ااذا
@@ -192,6 +196,8 @@ private:
         else if (pb == unicode::Alef || pb == unicode::AlefWithMaddaAbove ||
                  (pb == unicode::Waw && (pv == Vowel::Sukun || pv == Vowel::None)))
             seat = HamzaAlone;
+        else if (own == Vowel::An && pv == Vowel::Sukun && joinsLetterAfter(pb))
+            seat = HamzaOnYehOrAlefSeat;  // خِطۡـٔٗا, وَطۡـٔٗا: خطئا, وطئا; but جزءا
         else if (own == Vowel::U || pv == Vowel::U)
             seat = HamzaOnWawSeat;
         else if ((own == Vowel::A || own == Vowel::Sukun || own == Vowel::An) &&
@@ -223,39 +229,65 @@ private:
     }
 
     void carrier(const Cluster& c) {
-        for (char32_t m : c.marks) {
-            if (m == unicode::SuperscriptAlef)
+        const std::size_t first = out_.units.size();
+        for (std::size_t i = 0; i < c.marks.size(); ++i) {
+            const char32_t m = c.marks[i];
+            if (m == unicode::SuperscriptAlef && i + 1 < c.marks.size() &&
+                c.marks[i + 1] == unicode::HamzaAbove) {
+                add(HamzaOnAlefSeat, c.begin);  // a hamza on the superscript alef: ٱدَّـٰرَ ٰٔتُمۡ
+                ++i;
+            } else if (m == unicode::SuperscriptAlef) {
                 superscriptAlef(c.begin);
-            else if (m == unicode::HamzaAbove)
+            } else if (m == unicode::HamzaAbove) {
+                // The long ū's waw that the mushaf leaves out before ـُٔو: لِيَسُـُٔواْ as
+                // ليسوءوا.
+                if (c.base == unicode::Tatweel && vowelOf(c.marks) == Vowel::U && previous_ &&
+                    vowelOf(previous_->marks) == Vowel::U && nextBase() == unicode::Waw)
+                    add(OptionalWaw, c.begin);
                 add(hamza(c), c.begin);
-            else if (m == unicode::SmallHighYeh)
+            } else if (m == unicode::SmallHighYeh)
                 add(OptionalYeh, c.begin);
             else if (m == unicode::SmallHighNoon)
                 add(OptionalNoon, c.begin);
         }
+        if (out_.units.size() > first)
+            written(c);
     }
 
     void letter(const Cluster& c) {
         const char32_t b = c.base;
         const std::size_t first = out_.units.size();
         bool superAlefTaken = false;
+        // The article without its alef before a hamza: لۡـَٔيۡكَةِ as الأيكة.
+        if (b == unicode::Lam && wordLength() == 0 && vowelOf(c.marks) == Vowel::Sukun &&
+            k_ + 1 < clusters_.size() &&
+            (clusters_[k_ + 1].base == unicode::Hamza ||
+             clusters_[k_ + 1].has(unicode::HamzaAbove)))
+            add(OptionalAlef, c.begin);
         switch (b) {
             case unicode::Alef:
             case unicode::AlefWasla:
             case unicode::AlefWithMaddaAbove:
-                if (c.silent())
+                if (c.silent() && afterPluralAw())
+                    add(PlainAlef, c.begin);  // وَلَّوۡاْ: ولوا, never ولو
+                else if (c.silent())
                     add(OptionalAlef, c.begin);
+                else if (wordFinal() && vowelOf(c.marks) == Vowel::None && tanwinOnAlefSeat())
+                    add(OptionalAlef, c.begin);  // خَطَـٔٗا: خطأ
                 else if (wordFinal() && wordLength() &&
                          wordUnit(wordLength() - 1) == HamzaBeforeAlef)
                     add(AlefOrYeh, c.begin);
+                else if (wordFinal() && afterFathatan())
+                    add(TanwinAlef, c.begin);
                 else
                     add(PlainAlef, c.begin);
                 break;
             case unicode::AlefWithHamzaAbove:
             case unicode::AlefWithHamzaBelow:
-                if (c.has(unicode::MaddahAbove)) {
-                    add(HamzaBeforeAlef, c.begin);
+                if (c.has(unicode::MaddahAbove) || c.has(unicode::SuperscriptAlef)) {
+                    add(HamzaBeforeAlef, c.begin);  // أٓ, and ءَأَٰلِهَتُنَا: أآلهتنا
                     add(PlainAlef, c.begin);
+                    superAlefTaken = true;
                 } else if (nextBase() == unicode::Yeh && next_->silent()) {
                     add(HamzaOnYehOrAlefSeat, c.begin);  // مَلَإِيْهِۦ: ملئه
                 } else {
@@ -266,7 +298,7 @@ private:
                 add(hamza(c), c.begin);
                 break;
             case unicode::WawWithHamzaAbove:
-                add(nextBase() == unicode::Alef && next_->silent() ? WawWithHamzaFinal
+                add(nextBase() == unicode::Alef && next_->silent() ? WawOrAlefWithHamza
                                                                    : WawWithHamza,
                     c.begin);
                 break;
@@ -282,11 +314,22 @@ private:
                     add(OptionalWaw, c.begin);  // سَأُوْرِيكُمۡ, but أُوْلَـٰٓئِكَ
                 } else {
                     add(c.has(unicode::HamzaBelow) ? WawWithHamza : std::uint8_t{Waw}, c.begin);
+                    // The verb in -aw that ordinary spelling ends with an alef: سَعَوۡ, عَتَوۡ
+                    // as سعوا, عتوا; but لَوۡ, أَوۡ.
+                    if (wordFinal() && vowelOf(c.marks) == Vowel::Sukun && lastWritten_ &&
+                        vowelOf(lastWritten_->marks) == Vowel::A && stemLength() > 2)
+                        add(OptionalAlef, c.begin);
                 }
                 break;
             case unicode::AlefMaksura:
                 if (c.has(unicode::SuperscriptAlef)) {
-                    add(wordFinal() ? PlainYeh : MaksuraAsAlef, c.begin);
+                    // At the end of a lament after the vocative, يَٰحَسۡرَتَىٰ and
+                    // يَٰوَيۡلَتَىٰ, ordinary spelling writes ا or ى: يا حسرتا, يا ويلتى.
+                    const std::size_t n = wordLength();
+                    const bool lament = n > 4 && wordUnit(0) == Yeh &&
+                                        wordUnit(1) == SuperscriptAlef &&
+                                        wordUnit(2) == OptionalBreak && wordUnit(n - 1) == PlainTeh;
+                    add(!wordFinal() ? MaksuraAsAlef : lament ? AlefOrYeh : PlainYeh, c.begin);
                     superAlefTaken = true;
                 } else {
                     add(Yeh, c.begin);
@@ -304,12 +347,12 @@ private:
                 }
                 break;
             case unicode::Teh: {
-                const std::uint8_t before = wordLength() ? wordUnit(wordLength() - 1) : Blank;
-                const bool afterAlef = before == PlainAlef || before == OptionalAlef ||
-                                       before == SuperscriptAlef || before == WawAsAlef ||
-                                       before == MaksuraAsAlef || before == HamzaBeforeAlef ||
-                                       before == AlefWithHamza || before == Blank;
-                add(wordFinal() && !afterAlef ? OpenTeh : PlainTeh, c.begin);
+                // The open ta of a noun (رَحۡمَتَ) has no sukun, nor has the letter before it
+                // (خَلَتۡ, صَدَّقۡتَ are verbs); which nouns have one, RespellWord knows.
+                const Vowel own = vowelOf(c.marks);
+                const bool open = wordFinal() && previous_ && own != Vowel::Sukun &&
+                                  vowelOf(previous_->marks) != Vowel::Sukun;
+                add(open ? OpenTeh : PlainTeh, c.begin);
                 break;
             }
             default: {
@@ -360,72 +403,59 @@ private:
             }
         }
         // The waw of جَآءُو, which ordinary spelling follows with an alef.
-        if (b == unicode::Waw && wordFinal() && c.marks.empty() && previous_ &&
+        if (b == unicode::Waw && wordFinal() && vowelOf(c.marks) == Vowel::None && previous_ &&
             vowelOf(previous_->marks) == Vowel::U)
             add(OptionalAlef, c.begin);
-        if (out_.units.size() > first)
+        if (out_.units.size() > first) {
             previous_ = &c;
-    }
-
-    // The superscript alef that ordinary spelling leaves out, after up to three letters of
-    // prefixes (و ف ب ل ك, the interrogative أ, the article).
-    void relaxWord() {
-        static constexpr std::uint8_t S = SuperscriptAlef;
-        static const std::vector<std::vector<std::uint8_t>> stems = {
-            {Seen, Meem, S, Waw, S},
-            {Thal, S},
-            {Heh, S, Thal},
-            {Heh, S, WawWithHamza},
-            {Heh, S, Kaf},
-            {Heh, S, Heh},
-            {Lam, S, Kaf, Noon},
-            {AlefWithHamza, Lam, S, Heh},
-            {AlefWithHamza, Waw, Lam, S, YehWithHamza, Kaf},
-            {Reh, Hah, Meem, S, Noon}};
-        const std::size_t n = wordLength();
-        const auto prefix = [&](std::size_t i) {
-            const std::uint8_t u = wordUnit(i);
-            return u == Waw || u == Feh || u == Beh || u == Lam || u == Kaf || u == AlefWithHamza;
-        };
-        const auto article = [&](std::size_t i) {
-            return i + 1 < n && wordUnit(i) == PlainAlef && wordUnit(i + 1) == Lam;
-        };
-        std::size_t starts[4];
-        std::size_t count = 0;
-        starts[count++] = 0;
-        if (n > 1 && prefix(0))
-            starts[count++] = 1;
-        if (n > 2 && (article(0) || (prefix(0) && prefix(1))))
-            starts[count++] = 2;
-        if (n > 3 && prefix(0) && article(1))
-            starts[count++] = 3;
-        for (std::size_t s = 0; s < count; ++s) {
-            for (const auto& stem : stems) {
-                if (starts[s] + stem.size() > n)
-                    continue;
-                bool same = true;
-                for (std::size_t q = 0; q < stem.size() && same; ++q) {
-                    const std::uint8_t u = wordUnit(starts[s] + q);
-                    same = u == stem[q] || (stem[q] == AlefWithHamza && u == PlainAlef);
-                }
-                if (!same)
-                    continue;
-                for (std::size_t q = 0; q < stem.size(); ++q) {
-                    if (stem[q] == S)
-                        out_.units[wordStart_ + starts[s] + q] = OptionalAlef;
-                }
-            }
+            written(c);
         }
     }
 
+    void written(const Cluster& c) {
+        if (lastWritten_ != &c)
+            writtenBefore_ = lastWritten_;
+        lastWritten_ = &c;
+    }
+
+    // Whether the word so far ends in the plural -aw, a waw after a letter with fatha
+    // (وَلَّوۡ, ٱشۡتَرَوُ), to which ordinary spelling adds an alef.
+    bool afterPluralAw() const {
+        return wordLength() && wordUnit(wordLength() - 1) == Waw && lastWritten_ &&
+               lastWritten_->base == unicode::Waw && writtenBefore_ &&
+               vowelOf(writtenBefore_->marks) == Vowel::A;
+    }
+
+    // Whether the word so far ends in a hamza with fathatan seated on alef after a fatha:
+    // the alef after it is the tanwin's, which ordinary spelling leaves out (خطأً; but جزءًا).
+    bool tanwinOnAlefSeat() const {
+        return wordLength() && wordUnit(wordLength() - 1) == HamzaOnAlefSeat && lastWritten_ &&
+               vowelOf(lastWritten_->marks) == Vowel::An && writtenBefore_ &&
+               vowelOf(writtenBefore_->marks) == Vowel::A;
+    }
+
+    // Whether the word so far ends in a letter with fathatan: the alef after it is the
+    // tanwin's (لُّدّٗا), not a long ā (لَدَا).
+    bool afterFathatan() const {
+        return wordLength() && lastWritten_ && vowelOf(lastWritten_->marks) == Vowel::An;
+    }
+
+    // The letters of the word so far without the و ف أ it may begin with.
+    std::size_t stemLength() const {
+        std::size_t from = 0;
+        while (from < wordLength() && from < 2 &&
+               (wordUnit(from) == Waw || wordUnit(from) == Feh || wordUnit(from) == AlefWithHamza))
+            ++from;
+        return wordLength() - from;
+    }
+
     void endWord() {
-        const std::size_t n = out_.units.size();
-        if (n > wordStart_) {
-            relaxWord();
+        if (out_.units.size() > wordStart_) {
+            RespellWord(out_, wordStart_);
             // A unit's range ends where the next unit's character begins, the word's last
             // ones where the word's last character (a trailing sign excluded) ends.
             std::uint32_t end = lastEnd_;
-            for (std::size_t i = n; i-- > wordStart_;) {
+            for (std::size_t i = out_.units.size(); i-- > wordStart_;) {
                 out_.end[i] = end;
                 if (i > wordStart_ && out_.begin[i - 1] < out_.begin[i])
                     end = out_.begin[i];
@@ -435,12 +465,16 @@ private:
         }
         wordStart_ = out_.units.size();
         previous_ = nullptr;
+        lastWritten_ = nullptr;
+        writtenBefore_ = nullptr;
     }
 
     std::vector<Cluster> clusters_;
     std::size_t k_ = 0;
     const Cluster* next_ = nullptr;
-    const Cluster* previous_ = nullptr;  // the word's last letter cluster
+    const Cluster* previous_ = nullptr;       // the word's last letter cluster
+    const Cluster* lastWritten_ = nullptr;    // the cluster of the word's last unit
+    const Cluster* writtenBefore_ = nullptr;  // the cluster of the units before it
     std::size_t wordStart_ = 0;
     std::uint32_t lastEnd_ = 0;
     FoldedVerse out_;

@@ -133,6 +133,25 @@ bool belongsToLetterBefore(char32_t c) {
            (c >= 0xFE70 && c <= 0xFE7F && c != 0xFE75);
 }
 
+bool joinsLetterAfter(char32_t c) {
+    switch (letterOf(c)) {
+        case Hamza:
+        case Alef:
+        case AlefHamza:
+        case WawHamza:
+        case TehMarbuta:
+        case Dal:
+        case Thal:
+        case Reh:
+        case Zain:
+        case Waw:
+        case LetterCount:
+            return false;
+        default:
+            return true;
+    }
+}
+
 bool isCarrier(char32_t c) {
     return c == unicode::Tatweel || c == unicode::ThinSpace;
 }

@@ -58,6 +58,10 @@ bool isCombiningMark(char32_t c);
 // presentation forms.
 bool belongsToLetterBefore(char32_t c);
 
+// Whether a letter joins the letter after it: not alef, dal, thal, reh, zain, waw, teh
+// marbuta and hamza, which join only the letter before or none.
+bool joinsLetterAfter(char32_t c);
+
 // Characters that carry marks without being letters: tatweel and the thin space.
 bool isCarrier(char32_t c);
 

@@ -26,7 +26,7 @@ const std::array<UnitRule, unit::Count>& rules() {
         t[PlainAlef] = {set({Alef, AlefHamza}), false, false};
         t[AlefWithHamza] = {set({Alef, AlefHamza, Hamza}), false, false};
         t[WawWithHamza] = {set({Waw, WawHamza, Hamza}), false, false};
-        t[WawWithHamzaFinal] = {set({Waw, WawHamza, Hamza, AlefHamza, Alef}), false, false};
+        t[WawOrAlefWithHamza] = {set({Waw, WawHamza, Hamza, AlefHamza, Alef}), false, false};
         t[YehWithHamza] = {set({Yeh, YehHamza, Hamza}), false, false};
         t[HamzaOnAlefSeat] = {set({Hamza, AlefHamza, Alef}), false, false};
         t[HamzaOnWawSeat] = {set({Hamza, WawHamza, Waw, YehHamza, Yeh}), false, false};
@@ -46,6 +46,7 @@ const std::array<UnitRule, unit::Count>& rules() {
         t[OptionalBreak] = {bit(WordBreak), true, true};
         t[AlefOrYeh] = {set({Alef, AlefHamza, Yeh}), false, false};
         t[SadOrSeen] = {set({Sad, Seen}), false, false};
+        t[TanwinAlef] = t[PlainAlef];
         return t;
     }();
     return table;

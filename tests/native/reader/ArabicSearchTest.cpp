@@ -156,6 +156,128 @@ TEST(ArabicSearch, SmallAndSilentLettersMayBeTypedOrLeftOut) {
     EXPECT_TRUE(finds("فاسألوا أهل الذكر", 16, 43));
 }
 
+// The phrases everyone knows, where the mushaf's spelling differs from the ordinary one in
+// ways its marks do not tell.
+TEST(ArabicSearch, FinalAlefThatOrdinarySpellingWritesAlefMaksura) {
+    for (bool whole : {false, true}) {
+        EXPECT_TRUE(finds("المسجد الأقصى", 17, 1, whole)) << whole;  // ٱلۡأَقۡصَا
+        EXPECT_TRUE(finds("أقصى", 28, 20, whole)) << whole;
+        EXPECT_TRUE(finds("لدى الباب", 12, 25, whole)) << whole;
+        EXPECT_TRUE(finds("طغى الماء", 69, 11, whole)) << whole;
+        EXPECT_TRUE(finds("تترى", 23, 44, whole)) << whole;
+        // And the ى it writes ا: يَٰحَسۡرَتَىٰ, ٱلزِّنَىٰٓ.
+        EXPECT_TRUE(finds("يا حسرتا", 39, 56, whole)) << whole;
+        EXPECT_TRUE(finds("يا ويلتا", 5, 31, whole)) << whole;
+        EXPECT_TRUE(finds("الزنا", 17, 32, whole)) << whole;
+    }
+    // The tanwin's alef is no ى: لُّدّٗا is not لدى.
+    EXPECT_FALSE(finds("لدى", 19, 97, true));
+    EXPECT_FALSE(finds("يا موسا", 7, 115));
+}
+
+TEST(ArabicSearch, FinalHamzaWithTheTanwinsAlef) {
+    for (bool whole : {false, true}) {
+        EXPECT_TRUE(finds("خطأ", 4, 92, whole)) << whole;  // خَطَـٔٗا
+        EXPECT_TRUE(finds("ملجأ", 9, 57, whole)) << whole;
+        EXPECT_TRUE(finds("متكأ", 12, 31, whole)) << whole;
+        EXPECT_TRUE(finds("خطئا", 17, 31, whole)) << whole;  // خِطۡـٔٗا
+        EXPECT_TRUE(finds("وطئا", 73, 6, whole)) << whole;
+        // As the imla'i text has them, without the hamza.
+        EXPECT_TRUE(finds("ومن قتل مؤمنا خطا", 4, 92, whole)) << whole;
+        EXPECT_TRUE(finds("يجدون ملجا أو", 9, 57, whole)) << whole;
+    }
+    EXPECT_TRUE(finds("جزءا", 2, 260, true));  // جُزۡءٗا keeps its alef
+    EXPECT_FALSE(finds("جزء", 2, 260, true));
+}
+
+TEST(ArabicSearch, HamzaWhereTheMushafWritesItItsOwnWay) {
+    for (bool whole : {false, true}) {
+        EXPECT_TRUE(finds("أصحاب الأيكة", 26, 176, whole)) << whole;  // لۡـَٔيۡكَةِ
+        EXPECT_TRUE(finds("وأصحاب الأيكة", 38, 13, whole)) << whole;
+        for (int a = 60; a <= 64; ++a)
+            EXPECT_TRUE(finds("أإله مع الله", 27, a, whole)) << whole << a;  // أَءِلَٰهٞ
+        EXPECT_TRUE(finds("أآلهتنا خير", 43, 58, whole)) << whole;  // ءَأَٰلِهَتُنَا
+        // 2:72 writes a thin space inside فَٱدَّـٰرَ ٰٔتُمۡ.
+        EXPECT_TRUE(finds("فادارأتم فيها", 2, 72, whole)) << whole;
+        EXPECT_TRUE(finds("فادّارأتم", 2, 72, whole)) << whole;
+    }
+}
+
+TEST(ArabicSearch, VerbsWithTheLettersOrdinarySpellingAdds) {
+    for (bool whole : {false, true}) {
+        EXPECT_TRUE(finds("سعوا في آياتنا", 34, 5, whole)) << whole;  // سَعَوۡ
+        EXPECT_TRUE(finds("وعتوا عتوا كبيرا", 25, 21, whole)) << whole;
+        EXPECT_TRUE(finds("ليسوءوا وجوهكم", 17, 7, whole)) << whole;  // لِيَسُـُٔواْ
+        EXPECT_TRUE(finds("ليسوؤوا", 17, 7, whole)) << whole;
+        EXPECT_TRUE(finds("إنا برآء منكم", 60, 4, whole)) << whole;  // بُرَءَـٰٓؤُاْ
+        EXPECT_TRUE(finds("لاتخذت عليه أجرا", 18, 77, whole)) << whole;  // لَتَّخَذۡتَ
+        EXPECT_TRUE(finds("وجاءوا أباهم", 12, 16, whole)) << whole;      // وَجَآءُوٓ
+    }
+    // لَوۡ takes no alef.
+    EXPECT_FALSE(finds("لوا", 2, 20, true));
+}
+
+TEST(ArabicSearch, WordsTheMushafJoins) {
+    for (bool whole : {false, true}) {
+        EXPECT_TRUE(finds("قال يا ابن أم", 20, 94, whole)) << whole;  // يَبۡنَؤُمَّ
+        EXPECT_TRUE(finds("ما لي لا أرى", 27, 20, whole)) << whole;   // مَالِيَ
+        EXPECT_TRUE(finds("وما لي لا أعبد", 36, 22, whole)) << whole;
+        EXPECT_TRUE(finds("وما منا إلا", 37, 164, whole)) << whole;  // وَمَامِنَّآ
+        EXPECT_TRUE(finds("ما منا من شهيد", 41, 47, whole)) << whole;
+        EXPECT_TRUE(finds("لو ما تأتينا", 15, 7, whole)) << whole;      // لَّوۡمَا
+        EXPECT_TRUE(finds("وأن لو استقاموا", 72, 16, whole)) << whole;  // وَأَلَّوِ
+    }
+    // As the mushaf writes them, too; and each word of them alone.
+    EXPECT_TRUE(finds("يبنؤم", 20, 94, true));
+    EXPECT_TRUE(finds("لوما", 15, 7, true));
+    EXPECT_TRUE(finds("ابن", 20, 94, true));
+    EXPECT_TRUE(finds("لي", 36, 22, true));
+}
+
+TEST(ArabicSearch, WholeWordsDoNotFindOtherWords) {
+    // أَنَا۠ is read أنا, and written so: it is not أن or إن.
+    EXPECT_FALSE(finds("أن", 12, 69, true));
+    EXPECT_FALSE(finds("إن", 20, 14, true));
+    EXPECT_TRUE(finds("إني أنا أخوك", 12, 69, true));
+    EXPECT_FALSE(finds("الرسول", 33, 66, true));  // ٱلرَّسُولَا۠
+    EXPECT_TRUE(finds("الرسولا", 33, 66, true));
+    // وَلَّوۡاْ is ولوا, never ولو.
+    EXPECT_FALSE(finds("ولو", 46, 29, true));
+    EXPECT_TRUE(finds("ولوا", 46, 29, true));
+    // A typed ة does not meet the final ت of a verb.
+    const std::pair<const char*, std::pair<int, int>> verbs[] = {
+        {"خلة", {2, 134}},   {"خلة", {13, 30}}, {"حسنة", {25, 76}},
+        {"صدقة", {37, 105}}, {"دعوة", {71, 5}}, {"لعنة", {7, 38}}};
+    for (const auto& [typed, verse] : verbs)
+        EXPECT_FALSE(finds(typed, verse.first, verse.second, true)) << typed;
+    EXPECT_TRUE(finds("خلة", 2, 254, true));
+    // The superscript alef after ذ is typed but in ذٰلك: كِذَّـٰبٗا is كذابا.
+    EXPECT_FALSE(finds("كذبا", 78, 35, true));
+    EXPECT_TRUE(finds("كذابا", 78, 35, true));
+    EXPECT_TRUE(finds("كذلك", 2, 73, true));
+}
+
+TEST(ArabicSearch, NounsWithTheOpenTaMeetTaMarbuta) {
+    const std::pair<const char*, std::pair<int, int>> nouns[] = {
+        {"رحمة الله", {7, 56}},    {"نعمة الله", {2, 231}},   {"سنة الأولين", {8, 38}},
+        {"امرأة عمران", {3, 35}},  {"لعنة الله", {3, 61}},    {"كلمة ربك", {6, 115}},
+        {"بقية الله", {11, 86}},   {"شجرة الزقوم", {44, 43}}, {"وجنة نعيم", {56, 89}},
+        {"فطرة الله", {30, 30}},   {"ابنة عمران", {66, 12}},  {"قرة عين", {28, 9}},
+        {"ومعصية الرسول", {58, 8}}};
+    for (const auto& [typed, verse] : nouns)
+        EXPECT_TRUE(finds(typed, verse.first, verse.second, true)) << typed;
+}
+
+TEST(ArabicSearch, EveryVersePastedFindsItself) {
+    // The verse's own text folds as what is typed the way the verse folds: every rule holds
+    // alike on both sides.
+    for (int v = 0; v < surah::TotalVerses; ++v) {
+        const rules::ArabicQuery query(realArabic().view(v));
+        ASSERT_TRUE(realIndex().holds(v, query, true))
+            << surah::verseAt(v).surah << ":" << surah::verseAt(v).verse;
+    }
+}
+
 TEST(ArabicSearch, RangesCoverWholeCharactersOfTheVerse) {
     const rules::ArabicScan scan = ScanArabic(realIndex(), "الله", true);
     EXPECT_EQ(markedText(scan, 1, 1), std::vector<std::u16string>{word(1, 1, 1)});
@@ -166,6 +288,12 @@ TEST(ArabicSearch, RangesCoverWholeCharactersOfTheVerse) {
     // The pronoun's small waw sits on the last letter typed: وَرَسُولِهِۦ.
     EXPECT_EQ(markedText(ScanArabic(realIndex(), "ورسوله", true), 57, 7),
               std::vector<std::u16string>{word(57, 7, 2)});
+    // Three words typed for the one the mushaf joins, يَبۡنَؤُمَّ: that word, and for one of
+    // them the letters it covers.
+    EXPECT_EQ(markedText(ScanArabic(realIndex(), "يا ابن أم", true), 20, 94),
+              std::vector<std::u16string>{word(20, 94, 1)});
+    EXPECT_EQ(markedText(ScanArabic(realIndex(), "أم", true), 20, 94),
+              std::vector<std::u16string>{word(20, 94, 1).substr(6)});
     // Two words: the blank between them is inside the range.
     EXPECT_EQ(markedText(ScanArabic(realIndex(), "الرحمن الرحيم", false), 1, 1),
               std::vector<std::u16string>{word(1, 1, 2) + u' ' + word(1, 1, 3)});
