@@ -1,5 +1,6 @@
 #include "reader/ArabicRespelling.h"
 
+#include <array>
 #include <cstdint>
 #include <vector>
 
@@ -127,6 +128,28 @@ bool same(std::uint8_t u, std::uint8_t stemUnit) {
            (stemUnit == AlefWithHamza && (unitRule(u).letters >> AlefHamza & 1) != 0);
 }
 
+// The table's entries by the unit their stem begins with, so that a word looks only at the
+// stems it can hold.
+const std::array<std::vector<const Respelling*>, Count>& respellingsByFirstUnit() {
+    static const auto byFirst = [] {
+        std::array<std::vector<const Respelling*>, Count> t;
+        for (const Respelling& r : respellings()) {
+            for (std::uint8_t u = 0; u < Count; ++u) {
+                if (same(u, r.stem.front()))
+                    t[u].push_back(&r);
+            }
+        }
+        return t;
+    }();
+    return byFirst;
+}
+
+// A place where a stem may begin, and the prefixes that stand before it.
+struct Start {
+    std::size_t at;
+    std::uint8_t needs;  // Before flags
+};
+
 class Word {
 public:
     Word(FoldedVerse& verse, std::size_t first) : verse_(verse), first_(first) {}
@@ -134,30 +157,41 @@ public:
     std::size_t size() const { return verse_.units.size() - first_; }
     std::uint8_t operator[](std::size_t i) const { return verse_.units[first_ + i]; }
 
-    // Where a stem may begin after the prefixes allowed.
-    std::size_t starts(std::uint8_t before, std::size_t (&at)[4]) const {
+    // The places a stem may begin: the word's start, after up to two particles, after the
+    // article, or after a particle and the article.
+    std::size_t starts(Start (&at)[4]) const {
         const std::size_t n = size();
-        const auto particle = [&](std::size_t i) {
-            const std::uint8_t u = (*this)[i];
-            return ((before & Conjunction) && (u == Waw || u == Feh)) ||
-                   ((before & Preposition) && (u == Beh || u == Lam || u == Kaf)) ||
-                   ((before & Interrogative) && u == AlefWithHamza);
+        const auto particle = [&](std::size_t i) -> std::uint8_t {
+            switch ((*this)[i]) {
+                case Waw:
+                case Feh:
+                    return Conjunction;
+                case Beh:
+                case Lam:
+                case Kaf:
+                    return Preposition;
+                case AlefWithHamza:
+                    return Interrogative;
+                default:
+                    return Nothing;
+            }
         };
         const auto article = [&](std::size_t i) {
-            return (before & Article) && i + 1 < n && (*this)[i] == PlainAlef &&
-                   (*this)[i + 1] == Lam;
+            return i + 1 < n && (*this)[i] == PlainAlef && (*this)[i + 1] == Lam;
         };
         std::size_t count = 0;
-        at[count++] = 0;
-        if (n > 1 && particle(0))
-            at[count++] = 1;
-        if (n > 2 && (article(0) || (particle(0) && particle(1))))
-            at[count++] = 2;
-        if (n > 3 && particle(0) && article(1))
-            at[count++] = 3;
+        at[count++] = {0, Nothing};
+        const std::uint8_t first = n > 1 ? particle(0) : std::uint8_t{Nothing};
+        if (first != Nothing)
+            at[count++] = {1, first};
+        if (n > 2 && article(0))
+            at[count++] = {2, Article};
+        else if (n > 2 && first != Nothing && particle(1) != Nothing)
+            at[count++] = {2, static_cast<std::uint8_t>(first | particle(1))};
+        if (n > 3 && first != Nothing && article(1))
+            at[count++] = {3, static_cast<std::uint8_t>(first | Article)};
         return count;
     }
-
     bool holds(const std::vector<std::uint8_t>& stem, std::size_t from, bool wholeWord) const {
         if (from + stem.size() > size() || (wholeWord && from + stem.size() != size()))
             return false;
@@ -198,24 +232,27 @@ void RespellWord(FoldedVerse& verse, std::size_t first) {
     Word word(verse, first);
     if (word.size() == 0)
         return;
-    std::size_t at[4];
+    Start at[4];
+    const std::size_t count = word.starts(at);
     if (word[word.size() - 1] == OpenTeh) {
-        const std::size_t count = word.starts(Particles, at);
         bool noun = false;
         for (std::size_t s = 0; s < count && !noun; ++s) {
+            if ((at[s].needs & ~Particles) != 0)
+                continue;
             for (const auto& stem : openTaNouns())
-                noun = noun || word.holds(stem, at[s], true);
+                noun = noun || word.holds(stem, at[s].at, true);
         }
         if (!noun)
             word.set(word.size() - 1, PlainTeh);
     }
-    for (const Respelling& r : respellings()) {
-        const std::size_t count = word.starts(r.before, at);
-        for (std::size_t s = 0; s < count; ++s) {
-            if (word.holds(r.stem, at[s], r.wholeWord)) {
-                word.apply(r.edits, at[s]);
-                break;
-            }
+    for (std::size_t s = 0; s < count; ++s) {
+        for (const Respelling* r : respellingsByFirstUnit()[word[at[s].at]]) {
+            if ((at[s].needs & ~r->before) != 0 || !word.holds(r->stem, at[s].at, r->wholeWord))
+                continue;
+            const std::size_t size = word.size();
+            word.apply(r->edits, at[s].at);
+            if (word.size() != size)  // letters or breaks added: the places have moved
+                return;
         }
     }
 }
