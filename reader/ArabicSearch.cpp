@@ -1,6 +1,7 @@
 #include "reader/ArabicSearch.h"
 
 #include <algorithm>
+#include <array>
 
 #include "corpus/SurahTable.h"
 
@@ -14,11 +15,23 @@ namespace {
 
 constexpr std::size_t PairCount = std::size_t{LetterCount} * LetterCount;
 
-bool isBreak(std::uint8_t unit) {
-    return unitRule(unit).wordBreak;
-}
-bool isOptional(std::uint8_t unit) {
-    return unitRule(unit).optional;
+// Whether each kind of unit may be left out and whether it breaks words, as the scan's inner
+// loops look them up: a table at hand rather than a call per unit.
+struct UnitKinds {
+    std::array<bool, 256> optional{};
+    std::array<bool, 256> wordBreak{};
+};
+
+const UnitKinds& unitKinds() {
+    static const UnitKinds kinds = [] {
+        UnitKinds k;
+        for (std::size_t u = 0; u < k.optional.size(); ++u) {
+            k.optional[u] = unitRule(static_cast<std::uint8_t>(u)).optional;
+            k.wordBreak[u] = unitRule(static_cast<std::uint8_t>(u)).wordBreak;
+        }
+        return k;
+    }();
+    return kinds;
 }
 
 }  // namespace
@@ -43,6 +56,7 @@ ArabicQuery::ArabicQuery(std::string_view searchText)
 }
 
 ArabicIndex::ArabicIndex(const FastStrList& lines) {
+    const UnitKinds& kinds = unitKinds();
     const int count = lines.count();
     lines_.reserve(count);
     for (int i = 0; i < count; ++i) {
@@ -84,7 +98,7 @@ ArabicIndex::ArabicIndex(const FastStrList& lines) {
                     for (arabic::LetterSet y = b; y != 0; y &= y - 1)
                         hold(xl * LetterCount + __builtin_ctzll(y));
                 }
-                if (!isOptional(u[j]))
+                if (!kinds.optional[u[j]])
                     break;
             }
         }
@@ -123,6 +137,7 @@ std::vector<int> ArabicIndex::candidates(const ArabicQuery& query) const {
 // Calls found(match) for every occurrence in line i, in order; found returns false to stop.
 template <typename Found>
 void ArabicIndex::scanLine(int i, const ArabicQuery& query, bool wholeWord, Found&& found) const {
+    const UnitKinds& kinds = unitKinds();
     const std::size_t m = query.letters().size();
     // An empty line's first unit is the end of the arrays: a place, never an element.
     const std::uint8_t* u = units_.data() + lines_[i].first;
@@ -137,15 +152,15 @@ void ArabicIndex::scanLine(int i, const ArabicQuery& query, bool wholeWord, Foun
     const std::uint64_t lastBit = std::uint64_t{1} << (m % 64);
 
     const auto startsWord = [&](std::size_t s) {
-        for (std::size_t t = s; t > 0 && !isBreak(u[t - 1]); --t) {
-            if (!isOptional(u[t - 1]))
+        for (std::size_t t = s; t > 0 && !kinds.wordBreak[u[t - 1]]; --t) {
+            if (!kinds.optional[u[t - 1]])
                 return false;
         }
         return true;
     };
     const auto endsWord = [&](std::size_t e) {
-        for (std::size_t t = e; t < n && !isBreak(u[t]); ++t) {
-            if (!isOptional(u[t]))
+        for (std::size_t t = e; t < n && !kinds.wordBreak[u[t]]; ++t) {
+            if (!kinds.optional[u[t]])
                 return false;
         }
         return true;
@@ -170,7 +185,7 @@ void ArabicIndex::scanLine(int i, const ArabicQuery& query, bool wholeWord, Foun
             // Each letter matched so far moves on where unit j meets the next letter; a unit
             // that may be left out also keeps every state as it is.
             const std::uint64_t* meet = &meets[u[j] * words];
-            const bool optional = isOptional(u[j]);
+            const bool optional = kinds.optional[u[j]];
             std::uint64_t carry = 0;
             std::uint64_t any = 0;
             for (std::size_t w = 0; w < words; ++w) {
@@ -189,10 +204,10 @@ void ArabicIndex::scanLine(int i, const ArabicQuery& query, bool wholeWord, Foun
             continue;
         // The mark takes in the units that may be left out on either side in the same word.
         std::size_t from = s;
-        while (from > 0 && isOptional(u[from - 1]) && !isBreak(u[from - 1]))
+        while (from > 0 && kinds.optional[u[from - 1]] && !kinds.wordBreak[u[from - 1]])
             --from;
         std::size_t to = last;
-        while (to < n && isOptional(u[to]) && !isBreak(u[to]))
+        while (to < n && kinds.optional[u[to]] && !kinds.wordBreak[u[to]])
             ++to;
         ArabicMatch match;
         match.first = static_cast<std::uint32_t>(s);
