@@ -91,6 +91,25 @@ bool isMessageBox(HWND hwnd) {
     return windowClass(hwnd) == "#32770" && GetDlgItem(hwnd, IDOK) != nullptr;
 }
 
+bool isReaderWindow(HWND hwnd) {
+    return windowText(hwnd) == "Nurvela" && !isMessageBox(hwnd);
+}
+
+namespace {
+
+BOOL CALLBACK collectChild(HWND child, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+    return TRUE;
+}
+
+}  // namespace
+
+std::vector<HWND> childrenOf(HWND window) {
+    std::vector<HWND> children;
+    EnumChildWindows(window, collectChild, reinterpret_cast<LPARAM>(&children));
+    return children;
+}
+
 std::string messageBoxText(HWND box) {
     std::string longest;
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {

@@ -35,6 +35,10 @@ std::string windowText(HWND hwnd);
 std::string windowClass(HWND hwnd);
 // A message box: the dialog class with an OK button.
 bool isMessageBox(HWND hwnd);
+// The reader's main window: captioned "Nurvela", not a box.
+bool isReaderWindow(HWND hwnd);
+// Every child window of a window, children's children included.
+std::vector<HWND> childrenOf(HWND window);
 // The text a message box shows (its static text that is not the icon).
 std::string messageBoxText(HWND box);
 // Presses the OK button of a message box.

@@ -13,21 +13,6 @@ namespace {
 
 constexpr DWORD Patience = 30000;
 
-bool isReaderWindow(HWND hwnd) {
-    return windowText(hwnd) == "Nurvela" && !isMessageBox(hwnd);
-}
-
-BOOL CALLBACK collectChild(HWND child, LPARAM list) {
-    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-    return TRUE;
-}
-
-std::vector<HWND> childrenOf(HWND window) {
-    std::vector<HWND> children;
-    EnumChildWindows(window, collectChild, reinterpret_cast<LPARAM>(&children));
-    return children;
-}
-
 HWND childOfClass(HWND window, const std::string& className) {
     for (HWND child : childrenOf(window)) {
         if (_stricmp(windowClass(child).c_str(), className.c_str()) == 0)

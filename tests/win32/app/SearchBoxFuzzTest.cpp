@@ -33,21 +33,6 @@ unsigned long fromEnvironment(const char* name, unsigned long fallback) {
     return value && *value ? std::strtoul(value, nullptr, 10) : fallback;
 }
 
-bool isReaderWindow(HWND hwnd) {
-    return windowText(hwnd) == "Nurvela" && !isMessageBox(hwnd);
-}
-
-BOOL CALLBACK collectChild(HWND child, LPARAM list) {
-    reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
-    return TRUE;
-}
-
-std::vector<HWND> childrenOf(HWND window) {
-    std::vector<HWND> children;
-    EnumChildWindows(window, collectChild, reinterpret_cast<LPARAM>(&children));
-    return children;
-}
-
 HWND childWhere(HWND window, const std::function<bool(HWND)>& accept) {
     for (HWND child : childrenOf(window)) {
         if (accept(child))

@@ -16,10 +16,6 @@ namespace {
 
 constexpr DWORD Patience = 30000;
 
-bool isReaderWindow(HWND hwnd) {
-    return windowText(hwnd) == "Nurvela" && !isMessageBox(hwnd);
-}
-
 // The bytes and the language of one of the reader's packed texts.
 struct PackedResource {
     std::vector<char> bytes;
