@@ -6,7 +6,7 @@
 
 HANDLE LoadArabicFont() {
     MemoryStream font;
-    resourceToStream(font, GetModuleHandleA(nullptr), "AMIRIQURAN", "TTF");
+    resourceToStream(font, GetModuleHandleA(nullptr), "ARABICFONT", "TTF");
     if (font.size() == 0) {
         raiseException("Huruf Arab (Amiri Quran) tidak ditemukan di dalam program.");
     }

@@ -38,9 +38,10 @@ packages=(
     # path, so installing both is harmless there).
     wine wine32:i386 wine64 xvfb xauth x11-utils imagemagick fonts-liberation
     python3 zip
-    # The Arabic font the program embeds, and hb-shape, with which a test proves that the
-    # font draws every verse as the program shows it.
-    fonts-hosny-amiri libharfbuzz-bin
+    # The Arabic font the program embeds, hb-shape, with which a test proves that the font
+    # draws every verse as the program shows it, and fontTools, with which the build makes the
+    # program's copy of the font with line metrics fitted to the text's ink.
+    fonts-hosny-amiri libharfbuzz-bin python3-fonttools
     # The office suite the export tests read the saved files back with. It is large (several
     # hundred megabytes with what it pulls in); only its Writer part without a desktop front end.
     libreoffice-writer-nogui

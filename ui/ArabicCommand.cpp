@@ -3,6 +3,7 @@
 // same selection. The Arabic text and its font are unpacked and loaded the first time.
 #include <windows.h>
 
+#include <iterator>
 #include <memory>
 #include <string>
 
@@ -43,7 +44,7 @@ bool MainWindow::LoadArabic() {
     if (arabicFace.empty()) {
         try {
             arabicFont = std::make_unique<PrivateFont>(LoadArabicFont());
-            arabicFace = "Amiri Quran";
+            arabicFace.assign(std::begin(ArabicFontFace), std::end(ArabicFontFace) - 1);
         } catch (const Exception& error) {
             arabicFace = SystemArabicFace;
             const std::string message = "Huruf Amiri Quran tidak dapat dimuat (" + error.message() +

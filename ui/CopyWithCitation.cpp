@@ -21,9 +21,9 @@ void MainWindow::CopyWithCitationCommand() {
     if (arabicShown) {
         if (!arabicLayout)
             return;
-        const std::optional<rules::ArabicCopy> copy =
-            rules::CitedArabicCopy(*arabicLayout, position(selection.cpMin),
-                                   position(selection.cpMax), ArabicStyle(false));
+        const std::optional<rules::ArabicCopy> copy = rules::CitedArabicCopy(
+            *arabicLayout, position(selection.cpMin), position(selection.cpMax),
+            ArabicStyle(false, rules::ArabicForm::Source));
         if (copy)
             setClipboardUnicode(MainForm->handle(), copy->text, copy->rtf);
         return;

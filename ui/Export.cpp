@@ -90,9 +90,10 @@ void MainWindow::ExportCommand() {
                     rules::Utf16ToUtf8(arabicLayout->sourceText(0, arabicLayout->viewLength()));
         } else if (arabicLayout) {
             const rules::TextPiece whole{0, shownText.text.size(), 0, shownText.bold.size()};
-            bytes = rules::ArabicPieceRtf(*arabicLayout, whole, shownText.bold,
-                                          ArabicStyle(shownText.coloured),
-                                          rules::ArabicForm::Source, shownText.arabicBold.get());
+            bytes =
+                rules::ArabicPieceRtf(*arabicLayout, whole, shownText.bold,
+                                      ArabicStyle(shownText.coloured, rules::ArabicForm::Source),
+                                      rules::ArabicForm::Source, shownText.arabicBold.get());
         }
         error = saveReplacing(path, [&](FileStream& out) { return writeAll(out, bytes); });
     } else if (!ReadingView->saveToFile(path, format)) {

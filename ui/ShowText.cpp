@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "corpus/ArabicFont.h"
 #include "corpus/FastStrList.h"
 #include "reader/ArabicLayout.h"
 #include "reader/ArabicRtf.h"
@@ -74,11 +75,14 @@ rules::ArabicShaper shaperInUse() {
 
 }  // namespace
 
-rules::ArabicStyle MainWindow::ArabicStyle(bool coloured) {
+rules::ArabicStyle MainWindow::ArabicStyle(bool coloured, rules::ArabicForm form) {
     rules::ArabicStyle style;
     style.textFace = ReadingView->font().face;
     style.textHalfPoints = std::max(1, (ReadingView->fontSizeTwips() + 5) / 10);
-    style.arabicFace = arabicFace;
+    // The program's copy of the font (loaded when arabicFont is there) is known to this process
+    // alone; a file or the clipboard names the font it is made from, which has the same glyphs.
+    style.arabicFace =
+        form == rules::ArabicForm::Source && arabicFont ? ArabicFontSourceFace : arabicFace;
     style.arabicHalfPoints = ArabicHalfPoints;
     style.coloured = coloured;
     style.colour = rgbOf(textColour);
@@ -152,8 +156,8 @@ bool MainWindow::ShowText(ShownText content, const ViewAnchor* anchor, std::size
         const std::string rtf =
             arabicShown
                 ? rules::ArabicPieceRtf(*arabicLayout, pieces[i], shownText.bold,
-                                        ArabicStyle(shownText.coloured), rules::ArabicForm::Drawn,
-                                        shownText.arabicBold.get())
+                                        ArabicStyle(shownText.coloured, rules::ArabicForm::Drawn),
+                                        rules::ArabicForm::Drawn, shownText.arabicBold.get())
                 : rules::PieceRtf(text, pieces[i], shownText.bold, rgbOf(textColour), first);
         if (first) {
             if (!view.setRtf(rtf)) {

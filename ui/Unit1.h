@@ -261,7 +261,10 @@ struct MainWindow {
     // Puts the view into the form that shows the Arabic, or back, and sets the button;
     // leaves the content to the caller. False, after saying why, when the system cannot.
     bool SwitchArabicView(bool on);
-    rules::ArabicStyle ArabicStyle(bool coloured);
+    // How the Arabic view's text is written as RTF: in the form the view draws (the view's own
+    // font) or in the verses' own text, for what leaves the program (the font office software
+    // knows in place of the program's copy).
+    rules::ArabicStyle ArabicStyle(bool coloured, rules::ArabicForm form);
 };
 
 // Builds the record, the window tree and the wiring, all hidden; stores the record in place

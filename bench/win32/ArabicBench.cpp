@@ -210,8 +210,9 @@ int referenceHere(MainWindow* w, const std::string& text, const std::vector<rule
     const rules::ArabicLayout layout(text, *w->arabic, shaperInUse());
     const double laidOut = nowMs();
     const rules::TextPiece whole{0, text.size(), 0, runs.size()};
-    const std::string rtf = rules::ArabicPieceRtf(layout, whole, runs, w->ArabicStyle(coloured),
-                                                  rules::ArabicForm::Drawn);
+    const std::string rtf = rules::ArabicPieceRtf(
+        layout, whole, runs, w->ArabicStyle(coloured, rules::ArabicForm::Drawn),
+        rules::ArabicForm::Drawn);
     if (logPieces)
         std::fprintf(stderr, "layout %.1f ms, RTF %.1f ms\n", laidOut - begin, nowMs() - laidOut);
     std::unique_ptr<PieceLog> pieceLog = logPieces ? std::make_unique<PieceLog>() : nullptr;

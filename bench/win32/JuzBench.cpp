@@ -75,8 +75,9 @@ int measureHere(const Choice& choice, bool arabic, bool reference) {
         if (arabic) {
             const rules::ArabicLayout layout(view.text, *w->arabic, shaperInUse());
             const rules::TextPiece whole{0, view.text.size(), 0, 0};
-            const std::string rtf = rules::ArabicPieceRtf(layout, whole, {}, w->ArabicStyle(true),
-                                                          rules::ArabicForm::Drawn);
+            const std::string rtf = rules::ArabicPieceRtf(
+                layout, whole, {}, w->ArabicStyle(true, rules::ArabicForm::Drawn),
+                rules::ArabicForm::Drawn);
             start = nowMs();
             w->ReadingView->setRtf(rtf);
         } else {

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "corpus/ArabicFont.h"
 #include "corpus/FastStrList.h"
 #include "corpus/SurahTable.h"
 #include "reader/ArabicDrawing.h"
@@ -145,7 +146,7 @@ TEST_F(ArabicView, OnShowsTheArabicAboveEveryVerseAndOffGivesTheSameTextBack) {
     const PARAFORMAT2 arabicParagraph = paragraphAt(arabic100);
     EXPECT_EQ(arabicParagraph.wAlignment, PFA_RIGHT);
     EXPECT_TRUE(arabicParagraph.wEffects & PFE_RTLPARA);
-    EXPECT_STREQ(charAt(arabic100 + 2).szFaceName, L"Amiri Quran");
+    EXPECT_STREQ(charAt(arabic100 + 2).szFaceName, ArabicFontFace);
     const int translation100 = static_cast<int>(shown.find(u"2:100. "));
     EXPECT_EQ(paragraphAt(translation100).wAlignment, PFA_LEFT);
     EXPECT_STREQ(charAt(translation100 + 2).szFaceName, L"Arial");

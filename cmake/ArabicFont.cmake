@@ -1,0 +1,33 @@
+# The Arabic font the program embeds, made at build time from the packaged Amiri Quran by
+# tools/fit-arabic-font.py: the same glyphs, a family name of its own and line metrics fitted
+# to the ink of the text (docs/design-notes.md, the Arabic view's *Size*). Both trees make
+# it: the Windows build embeds it, the native tests measure the text's ink against it.
+#
+# The ascent and descent are in font units (1000 to the em). Every verse, in both drawn forms,
+# has its ink within 1815 above and 1039 below the baseline; these are the smallest values
+# whose lines still hold all of it as Wine draws the text, plain and bold, at every pixel size
+# the view uses (14 to 126), where the shaper rounds each mark's offset to the pixel.
+set(NURVELA_ARABIC_FAMILY "Nurvela Quran")
+set(NURVELA_ARABIC_ASCENT 1834)
+set(NURVELA_ARABIC_DESCENT 1072)
+
+find_file(NURVELA_AMIRI_QURAN_FONT AmiriQuran.ttf
+  PATHS /usr/share/fonts/opentype/fonts-hosny-amiri /usr/share/fonts/truetype/fonts-hosny-amiri
+  NO_DEFAULT_PATH NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+# Debian's Python, where python3-fonttools installs fontTools (another python3 may come first
+# on the PATH).
+find_program(NURVELA_PYTHON3 NAMES python3 HINTS /usr/bin NO_CMAKE_FIND_ROOT_PATH REQUIRED)
+
+set(NURVELA_ARABIC_FONT ${PROJECT_BINARY_DIR}/font/NurvelaQuran.ttf)
+add_custom_command(
+  OUTPUT ${NURVELA_ARABIC_FONT}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/font
+  COMMAND ${NURVELA_PYTHON3} ${PROJECT_SOURCE_DIR}/tools/fit-arabic-font.py
+          ${NURVELA_AMIRI_QURAN_FONT} ${NURVELA_ARABIC_FONT}
+          --ascent ${NURVELA_ARABIC_ASCENT} --descent ${NURVELA_ARABIC_DESCENT}
+          --family ${NURVELA_ARABIC_FAMILY}
+  DEPENDS ${NURVELA_AMIRI_QURAN_FONT} ${PROJECT_SOURCE_DIR}/tools/fit-arabic-font.py
+          ${PROJECT_SOURCE_DIR}/cmake/ArabicFont.cmake
+  COMMENT "Making ${NURVELA_ARABIC_FAMILY} from Amiri Quran"
+  VERBATIM)
+add_custom_target(nurvela_arabic_font DEPENDS ${NURVELA_ARABIC_FONT})
