@@ -1,7 +1,8 @@
 # The Arabic font the program embeds, made at build time from the packaged Amiri Quran by
-# tools/fit-arabic-font.py: the same glyphs, a family name of its own and line metrics fitted
-# to the ink of the text (docs/design-notes.md, the Arabic view's *Size*). Both trees make
-# it: the Windows build embeds it, the native tests measure the text's ink against it.
+# tools/fit-arabic-font.py: the same glyphs, a family name of its own, line metrics fitted to
+# the ink of the text (docs/design-notes.md, the Arabic view's *Size*) and one empty mark that
+# ends words for Wine (reader/ArabicDrawing.h). Both trees make it: the Windows build embeds
+# it, the native tests measure the text's ink against it.
 #
 # The ascent and descent are in font units (1000 to the em). Every verse, in both drawn forms,
 # has its ink within 1815 above and 1039 below the baseline; these are the smallest values
@@ -31,3 +32,4 @@ add_custom_command(
   COMMENT "Making ${NURVELA_ARABIC_FAMILY} from Amiri Quran"
   VERBATIM)
 add_custom_target(nurvela_arabic_font DEPENDS ${NURVELA_ARABIC_FONT})
+

@@ -24,8 +24,9 @@ constexpr char16_t ThinSpace = 0x2009;
 DrawnArabic DrawArabic(std::u16string_view verse, ArabicShaper shaper) {
     const bool wine = shaper == ArabicShaper::Wine;
     DrawnArabic drawn;
-    drawn.text.reserve(verse.size());
-    drawn.source.reserve(verse.size() + 1);
+    // Room for the run ends too: about one word in eight ends in a mark.
+    drawn.text.reserve(verse.size() + verse.size() / 8);
+    drawn.source.reserve(verse.size() + verse.size() / 8 + 1);
     for (std::size_t i = 0; i < verse.size(); ++i) {
         const char16_t c = verse[i];
         const char16_t next = i + 1 < verse.size() ? verse[i + 1] : u'\0';
@@ -42,6 +43,11 @@ DrawnArabic DrawArabic(std::u16string_view verse, ArabicShaper shaper) {
             drawn.text += Tatweel;
         } else {
             drawn.text += c;
+        }
+        if (wine && arabic::isCombiningMark(drawn.text.back()) &&
+            (i + 1 == verse.size() || verse[i + 1] == u' ')) {
+            drawn.source.push_back(i + 1);
+            drawn.text += ArabicRunEnd;
         }
     }
     drawn.source.push_back(verse.size());

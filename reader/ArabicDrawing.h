@@ -32,14 +32,29 @@ enum class ArabicShaper { Standard, Wine };
 //   the marks: Wine's shaper puts the marks after a thin space at the start of a run of their
 //   own and then reads the glyph before that run (2:72, the one such place in the text;
 //   the 64-bit Wine crashed there, the 32-bit one placed the marks on whatever it read).
+// - A word that ends in a mark, at a blank or at the verse's end, gets ArabicRunEnd after
+//   it. Wine draws a run of text whose last glyph (drawn first, at the left) is set off
+//   vertically with all of the run moved by that offset once more: 88:7, whose last glyph is
+//   the open kasratan below its ayn, came out 20 pixels low at 28; 2:13's last line as much
+//   too high; a third of the words that end in a mark have such a last glyph. The view ends
+//   its runs at the ends of words (a line, a bold word, the paragraph). ArabicRunEnd is an
+//   empty mark of no width that the program's copy of the font adds and never sets off, and
+//   which the itemizer keeps in the Arabic run where a joiner would go with the paragraph's
+//   end. It stands for nothing in the verse.
 struct DrawnArabic {
     std::u16string text;
     // source[i] is the UTF-16 offset in the verse where the code units that became text[i]
     // begin; source[text.size()] is the verse's length. It never decreases, so the drawn
     // range [b, e) comes from the verse's range [source[b], source[e]): a dropped tatweel
-    // goes with the superscript alef after it, an alef and its maddah go together.
+    // goes with the superscript alef after it, an alef and its maddah go together; a unit
+    // inserted for the shaper comes from nothing (source[i] == source[i + 1]).
     std::vector<std::size_t> source;
 };
+
+// The code point of the empty mark that ends a word for Wine: U+065F, which the text never
+// holds and Amiri Quran has no glyph for; the program's copy of the font draws it as nothing
+// (tools/fit-arabic-font.py).
+inline constexpr char16_t ArabicRunEnd = 0x065F;
 
 DrawnArabic DrawArabic(std::u16string_view verse, ArabicShaper shaper);
 

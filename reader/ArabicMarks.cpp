@@ -34,8 +34,10 @@ std::vector<TextRun> DrawnRuns(const DrawnArabic& drawn, const std::vector<TextR
         const auto first = std::upper_bound(sourceBegin, sourceEnd, run.begin);
         const std::size_t begin =
             first == sourceBegin ? 0 : static_cast<std::size_t>(first - sourceBegin - 1);
-        const std::size_t end = static_cast<std::size_t>(
+        std::size_t end = static_cast<std::size_t>(
             std::lower_bound(sourceBegin, sourceEnd, run.end) - sourceBegin);
+        while (end < units && drawn.source[end] == drawn.source[end + 1])
+            ++end;
         if (begin >= end)
             continue;
         if (!out.empty() && begin <= out.back().end)

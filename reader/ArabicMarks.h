@@ -20,7 +20,8 @@ using ArabicMarks = std::unordered_map<int, std::vector<TextRun>>;
 std::vector<TextRun> WholeWordRuns(std::u16string_view verse, const std::vector<TextRun>& runs);
 
 // The same runs in the drawn form of the verse: every drawn unit that comes from a covered
-// part of the verse.
+// part of the verse, and a unit from nothing right after one (the run end of a word that ends
+// in a mark goes with the word).
 std::vector<TextRun> DrawnRuns(const DrawnArabic& drawn, const std::vector<TextRun>& runs);
 
 }  // namespace rules

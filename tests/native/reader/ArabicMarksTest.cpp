@@ -37,15 +37,23 @@ TEST(ArabicMarks, HitsGrowToTheirWholeWordsAndMergeWhereTheyMeet) {
 
 TEST(ArabicMarks, DrawnRunsCoverEveryUnitDrawnFromTheMarkedText) {
     // Drawn for Wine, the tatweel at 6 goes with the superscript alef at 7: units from 7 on
-    // stand one earlier.
+    // stand one earlier, until the run end after the first word's final fatha, from nothing,
+    // which the run of that word takes; the second word ends in superscript alef and takes
+    // its run end too.
     const std::u16string verse = arabicVerse(2, 5);
     const rules::DrawnArabic drawn = rules::DrawArabic(verse, rules::ArabicShaper::Wine);
     ASSERT_EQ(drawn.source[6], 6u);
     ASSERT_EQ(drawn.source[7], 8u);
-    ASSERT_EQ(drawn.source[19], 20u);
-    EXPECT_EQ(rules::DrawnRuns(drawn, {{0, 13}, {14, 20}}), (Runs{{0, 12}, {13, 19}}));
+    ASSERT_EQ(drawn.text[12], rules::ArabicRunEnd);
+    ASSERT_EQ(drawn.source[12], 13u);
+    ASSERT_EQ(drawn.source[13], 13u);
+    ASSERT_EQ(drawn.source[14], 14u);
+    ASSERT_EQ(drawn.text[20], rules::ArabicRunEnd);
+    EXPECT_EQ(rules::DrawnRuns(drawn, {{0, 13}, {14, 20}}), (Runs{{0, 13}, {14, 21}}));
     // A run that starts inside the dropped pair takes the unit that stands for both.
     EXPECT_EQ(rules::DrawnRuns(drawn, {{7, 9}}), (Runs{{6, 8}}));
+    // A run that ends inside a word takes nothing after it.
+    EXPECT_EQ(rules::DrawnRuns(drawn, {{14, 17}}), (Runs{{14, 17}}));
     // Standard: nothing moves.
     const rules::DrawnArabic same = rules::DrawArabic(verse, rules::ArabicShaper::Standard);
     EXPECT_EQ(rules::DrawnRuns(same, {{0, 13}, {14, 20}}), (Runs{{0, 13}, {14, 20}}));
@@ -64,7 +72,11 @@ TEST(ArabicMarks, ThePieceDocumentMakesTheMarkedWordsBold) {
         const std::string rtf =
             rules::ArabicPieceRtf(layout, whole, {}, rules::ArabicStyle{}, form, &marks);
         const std::u16string verse = arabicVerse(2, 5);
-        const std::u16string word = verse.substr(14, 6);  // the same units in both forms
+        // The same units in both forms; drawn for Wine, with the run end after the word's
+        // final superscript alef.
+        std::u16string word = verse.substr(14, 6);
+        if (form == rules::ArabicForm::Drawn)
+            word += rules::ArabicRunEnd;
         std::string bold;
         for (const char16_t unit : word)
             bold += "\\u" + std::to_string(static_cast<std::int16_t>(unit)) + "?";
