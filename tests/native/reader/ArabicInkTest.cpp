@@ -269,8 +269,8 @@ TEST(ArabicFontCopy, DrawsWhatTheSourceDrawsUnderANameOfItsOwnWithOneSetOfLineMe
 
 // Every verse at both drawn levels, shaped with the copy: the ink of the whole text stays
 // within the copy's line, whose ascent and descent are at most 0.05 em beyond it (room for
-// Wine's rounding of each mark's offset to the pixel); the text reaches exactly the extremes
-// the Windows test draws, in exactly the verses it names.
+// Wine's synthetic bold and for the rounding to pixels); the text reaches exactly the
+// extremes the Windows test draws, in exactly the verses it names.
 TEST(ArabicFontCopy, ItsLinesHoldTheInkOfEveryVerseWithLittleToSpare) {
     const FontTables copy(readFile(NURVELA_ARABIC_FONT));
     const LineMetrics m = lineMetrics(copy);
