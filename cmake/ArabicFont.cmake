@@ -35,3 +35,17 @@ add_custom_command(
   VERBATIM)
 add_custom_target(nurvela_arabic_font DEPENDS ${NURVELA_ARABIC_FONT})
 
+# The same copy with the source's own tall lines, for the Windows tests only: they draw the
+# Arabic with it to compare every line of the view against the line as it was.
+set(NURVELA_ARABIC_FONT_TALL ${PROJECT_BINARY_DIR}/font/NurvelaQuranTall.ttf)
+add_custom_command(
+  OUTPUT ${NURVELA_ARABIC_FONT_TALL}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/font
+  COMMAND ${NURVELA_PYTHON3} ${PROJECT_SOURCE_DIR}/tools/fit-arabic-font.py
+          ${NURVELA_AMIRI_QURAN_FONT} ${NURVELA_ARABIC_FONT_TALL}
+          --family "${NURVELA_ARABIC_FAMILY} Tall"
+  DEPENDS ${NURVELA_AMIRI_QURAN_FONT} ${PROJECT_SOURCE_DIR}/tools/fit-arabic-font.py
+          ${PROJECT_SOURCE_DIR}/cmake/ArabicFont.cmake
+  COMMENT "Making ${NURVELA_ARABIC_FAMILY} Tall, with the source's lines, for the tests"
+  VERBATIM)
+add_custom_target(nurvela_arabic_font_tall DEPENDS ${NURVELA_ARABIC_FONT_TALL})
