@@ -127,6 +127,30 @@ int printRect(HWND hwnd) {
     return 0;
 }
 
+// Waits for the view's content to come in (its length stops growing), then prints the
+// window's place; `className` is the view's class when only that one will do.
+int printRectWhenSettled(HWND top, const char* className, const char* failure) {
+    LRESULT length = -1;
+    for (DWORD waited = 0; waited < TimeoutMs; waited += 500) {
+        Sleep(500);
+        HWND view = findChild(top, className ? className : "RICHEDIT50W", nullptr);
+        if (!view && !className) {
+            view = findChild(top, "RichEdit", nullptr);
+        }
+        if (!view) {
+            continue;
+        }
+        DWORD_PTR now = 0;
+        SendMessageTimeoutA(view, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &now);
+        if (now > 0 && static_cast<LRESULT>(now) == length) {
+            return printRect(top);
+        }
+        length = static_cast<LRESULT>(now);
+    }
+    std::fprintf(stderr, "%s\n", failure);
+    return 1;
+}
+
 int search(HWND top, const char* text) {
     HWND box = findChild(top, "Edit", nullptr);
     HWND button = findChild(top, "Button", "Cari");
@@ -200,22 +224,7 @@ void pressCtrlG(HWND top) {
 // content has come in (its length stops growing).
 int arabic(HWND top) {
     pressChord(top, {VK_CONTROL, VK_SHIFT, 'A'});
-    LRESULT length = -1;
-    for (DWORD waited = 0; waited < TimeoutMs; waited += 500) {
-        Sleep(500);
-        HWND view = findChild(top, "RICHEDIT50W", nullptr);
-        if (!view) {
-            continue;
-        }
-        DWORD_PTR now = 0;
-        SendMessageTimeoutA(view, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &now);
-        if (now > 0 && static_cast<LRESULT>(now) == length) {
-            return printRect(top);
-        }
-        length = static_cast<LRESULT>(now);
-    }
-    std::fprintf(stderr, "the Arabic did not appear\n");
-    return 1;
+    return printRectWhenSettled(top, "RICHEDIT50W", "the Arabic did not appear");
 }
 
 struct LabelSearch {
@@ -255,22 +264,7 @@ int zoom(HWND top, const char* percent) {
             Sleep(PollMs);
         }
     }
-    LRESULT length = -1;
-    for (DWORD waited = 0; waited < TimeoutMs; waited += 500) {
-        Sleep(500);
-        HWND view = findChild(top, "RICHEDIT50W", nullptr);
-        if (!view) {
-            view = findChild(top, "RichEdit", nullptr);
-        }
-        DWORD_PTR now = 0;
-        SendMessageTimeoutA(view, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &now);
-        if (now > 0 && static_cast<LRESULT>(now) == length) {
-            return printRect(top);
-        }
-        length = static_cast<LRESULT>(now);
-    }
-    std::fprintf(stderr, "the view did not settle\n");
-    return 1;
+    return printRectWhenSettled(top, nullptr, "the view did not settle");
 }
 
 // The list shows the juz: it holds 30 entries (the search results of the pictures hold fewer).
@@ -307,22 +301,7 @@ int juz(HWND top, const char* number) {
     const LPARAM at = MAKELPARAM(item.left + 5, (item.top + item.bottom) / 2);
     PostMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageA(list, WM_LBUTTONUP, 0, at);
-    LRESULT length = -1;
-    for (DWORD waited = 0; waited < TimeoutMs; waited += 500) {
-        Sleep(500);
-        HWND view = findChild(top, "RICHEDIT50W", nullptr);
-        if (!view) {
-            view = findChild(top, "RichEdit", nullptr);
-        }
-        DWORD_PTR now = 0;
-        SendMessageTimeoutA(view, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &now);
-        if (now > 0 && static_cast<LRESULT>(now) == length) {
-            return printRect(top);
-        }
-        length = static_cast<LRESULT>(now);
-    }
-    std::fprintf(stderr, "the juz did not come in\n");
-    return 1;
+    return printRectWhenSettled(top, nullptr, "the juz did not come in");
 }
 
 int gotoVerse(HWND top, const char* text) {
