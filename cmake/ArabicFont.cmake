@@ -21,31 +21,28 @@ find_file(NURVELA_AMIRI_QURAN_FONT AmiriQuran.ttf
 # on the PATH).
 find_program(NURVELA_PYTHON3 NAMES python3 HINTS /usr/bin NO_CMAKE_FIND_ROOT_PATH REQUIRED)
 
+# nurvela_make_arabic_font(<target> <output> <family> <comment> [fit-arabic-font.py options])
+function(nurvela_make_arabic_font target output family comment)
+  add_custom_command(
+    OUTPUT ${output}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/font
+    COMMAND ${NURVELA_PYTHON3} ${PROJECT_SOURCE_DIR}/tools/fit-arabic-font.py
+            ${NURVELA_AMIRI_QURAN_FONT} ${output} --family ${family} ${ARGN}
+    DEPENDS ${NURVELA_AMIRI_QURAN_FONT} ${PROJECT_SOURCE_DIR}/tools/fit-arabic-font.py
+            ${PROJECT_SOURCE_DIR}/cmake/ArabicFont.cmake
+    COMMENT ${comment}
+    VERBATIM)
+  add_custom_target(${target} DEPENDS ${output})
+endfunction()
+
 set(NURVELA_ARABIC_FONT ${PROJECT_BINARY_DIR}/font/NurvelaQuran.ttf)
-add_custom_command(
-  OUTPUT ${NURVELA_ARABIC_FONT}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/font
-  COMMAND ${NURVELA_PYTHON3} ${PROJECT_SOURCE_DIR}/tools/fit-arabic-font.py
-          ${NURVELA_AMIRI_QURAN_FONT} ${NURVELA_ARABIC_FONT}
-          --ascent ${NURVELA_ARABIC_ASCENT} --descent ${NURVELA_ARABIC_DESCENT}
-          --family ${NURVELA_ARABIC_FAMILY}
-  DEPENDS ${NURVELA_AMIRI_QURAN_FONT} ${PROJECT_SOURCE_DIR}/tools/fit-arabic-font.py
-          ${PROJECT_SOURCE_DIR}/cmake/ArabicFont.cmake
-  COMMENT "Making ${NURVELA_ARABIC_FAMILY} from Amiri Quran"
-  VERBATIM)
-add_custom_target(nurvela_arabic_font DEPENDS ${NURVELA_ARABIC_FONT})
+nurvela_make_arabic_font(nurvela_arabic_font ${NURVELA_ARABIC_FONT} "${NURVELA_ARABIC_FAMILY}"
+  "Making ${NURVELA_ARABIC_FAMILY} from Amiri Quran"
+  --ascent ${NURVELA_ARABIC_ASCENT} --descent ${NURVELA_ARABIC_DESCENT})
 
 # The same copy with the source's own tall lines, for the Windows tests only: they draw the
 # Arabic with it to compare every line of the view against the line as it was.
 set(NURVELA_ARABIC_FONT_TALL ${PROJECT_BINARY_DIR}/font/NurvelaQuranTall.ttf)
-add_custom_command(
-  OUTPUT ${NURVELA_ARABIC_FONT_TALL}
-  COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/font
-  COMMAND ${NURVELA_PYTHON3} ${PROJECT_SOURCE_DIR}/tools/fit-arabic-font.py
-          ${NURVELA_AMIRI_QURAN_FONT} ${NURVELA_ARABIC_FONT_TALL}
-          --family "${NURVELA_ARABIC_FAMILY} Tall"
-  DEPENDS ${NURVELA_AMIRI_QURAN_FONT} ${PROJECT_SOURCE_DIR}/tools/fit-arabic-font.py
-          ${PROJECT_SOURCE_DIR}/cmake/ArabicFont.cmake
-  COMMENT "Making ${NURVELA_ARABIC_FAMILY} Tall, with the source's lines, for the tests"
-  VERBATIM)
-add_custom_target(nurvela_arabic_font_tall DEPENDS ${NURVELA_ARABIC_FONT_TALL})
+nurvela_make_arabic_font(nurvela_arabic_font_tall ${NURVELA_ARABIC_FONT_TALL}
+  "${NURVELA_ARABIC_FAMILY} Tall"
+  "Making ${NURVELA_ARABIC_FAMILY} Tall, with the source's lines, for the tests")
