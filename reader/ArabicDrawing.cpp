@@ -24,7 +24,7 @@ constexpr char16_t ThinSpace = 0x2009;
 DrawnArabic DrawArabic(std::u16string_view verse, ArabicShaper shaper) {
     const bool wine = shaper == ArabicShaper::Wine;
     DrawnArabic drawn;
-    // Room for the run ends too: about one word in eight ends in a mark.
+    // Room for the run ends too: over the whole text, one for about every 13 units.
     drawn.text.reserve(verse.size() + verse.size() / 8);
     drawn.source.reserve(verse.size() + verse.size() / 8 + 1);
     for (std::size_t i = 0; i < verse.size(); ++i) {
