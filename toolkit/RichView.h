@@ -179,6 +179,7 @@ private:
     bool zoomed_ = false;  // the window has a zoom other than none
     int wheelTurn_ = 0;    // of a fine wheel, not yet a whole notch
     int lastTop_ = 0;      // the first position in view when onScroll last looked
+    bool appending_ = false;  // appendRtf puts the first line in view back where it was
 };
 
 // Creates a view as a child of parent on the given creation path.
